@@ -1,0 +1,114 @@
+// The platform seam: everything the interpreter does to the world outside its own
+// memory goes through a Host. PosixHost is the real one; MemoryHost serves tests and
+// the fuzzer from memory and turns the end of the process into an exception.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <ctime>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace vp {
+
+class Host {
+ public:
+  virtual ~Host() = default;
+
+  // Standard output: the interpreter buffers and hands over whole chunks.
+  virtual void write_out(const char* data, size_t size) = 0;
+  // Standard input, one byte at a time; EOF at the end.
+  virtual int read_in() = 0;
+  // Puts back the byte just read, so the next read_in returns it again.
+  virtual void unread_in(int c) = 0;
+
+  // The environment; nullptr when the variable is not set.
+  virtual const char* get_env(const char* name) = 0;
+  // The working directory into buf; false on failure.
+  virtual bool get_cwd(char* buf, size_t size) = 0;
+  virtual time_t now() = 0;
+
+  // The script, opened for reading; nullptr when it cannot be opened.
+  virtual FILE* open_script(const char* path) = 0;
+  // The output text file, opened for appending; nullptr on failure.
+  virtual FILE* open_append(const char* path) = 0;
+  // The start-up probe of a release file: -1 when it does not open, else the number
+  // of bytes of its first line copied into line (at most size - 1, line end kept; 0
+  // when the file holds no line). With size 0 the file is only opened.
+  virtual int probe_file(const char* path, char* line, int size) = 0;
+
+  // Replaces the process by the program at path with the single argument arg. Returns
+  // only when the program could not be started.
+  virtual void exec(const char* path, const char* arg) = 0;
+  virtual void sleep_seconds(unsigned seconds) = 0;
+  [[noreturn]] virtual void exit_process(int status) = 0;
+};
+
+class PosixHost final : public Host {
+ public:
+  void write_out(const char* data, size_t size) override;
+  int read_in() override;
+  void unread_in(int c) override;
+  const char* get_env(const char* name) override;
+  bool get_cwd(char* buf, size_t size) override;
+  time_t now() override;
+  FILE* open_script(const char* path) override;
+  FILE* open_append(const char* path) override;
+  int probe_file(const char* path, char* line, int size) override;
+  void exec(const char* path, const char* arg) override;
+  void sleep_seconds(unsigned seconds) override;
+  [[noreturn]] void exit_process(int status) override;
+
+ private:
+  char in_buf_[4096];
+  int in_pos_ = 0;
+  int in_len_ = 0;
+  int pushed_ = -2;  // a byte put back by unread_in, or -2 for none
+};
+
+// Thrown by MemoryHost::exit_process, so a test sees the end of the process.
+struct ProcessExit {
+  int status;
+};
+
+class MemoryHost final : public Host {
+ public:
+  MemoryHost();
+  ~MemoryHost() override;
+
+  // What the test gives the interpreter.
+  std::map<std::string, std::string> scripts;  // path -> content
+  std::map<std::string, std::string> env;
+  std::map<std::string, std::string> probe;  // release files that exist -> content
+  std::string input;
+  std::string cwd = "/home/user";
+  bool cwd_fails = false;
+  time_t clock = 0;
+  bool exec_succeeds = false;  // whether an exec replaces the process
+
+  // What the interpreter did.
+  std::string out;
+  std::map<std::string, std::string> files;  // output files -> everything written
+  std::vector<std::string> execs;            // "path|arg" per exec attempt
+  std::vector<unsigned> sleeps;
+
+  void write_out(const char* data, size_t size) override;
+  int read_in() override;
+  void unread_in(int c) override;
+  const char* get_env(const char* name) override;
+  bool get_cwd(char* buf, size_t size) override;
+  time_t now() override;
+  FILE* open_script(const char* path) override;
+  FILE* open_append(const char* path) override;
+  int probe_file(const char* path, char* line, int size) override;
+  void exec(const char* path, const char* arg) override;
+  void sleep_seconds(unsigned seconds) override;
+  [[noreturn]] void exit_process(int status) override;
+
+ private:
+  size_t in_pos_ = 0;
+  std::vector<std::string*> script_copies_;
+};
+
+}  // namespace vp

@@ -1,0 +1,51 @@
+// Standard output and the end of the process.
+#include <cstdlib>
+
+#include "vp/handlers.hpp"
+
+namespace vp {
+
+void flush_out(Interpreter& it) {
+  if (it.out_len > 0) it.host.write_out(it.out_buf, static_cast<size_t>(it.out_len));
+  it.out_len = 0;
+}
+
+namespace {
+
+void vformat(Interpreter& it, const char* fmt, va_list args) {
+  char buf[2048];
+  int n = vsnprintf(buf, sizeof(buf), fmt, args);
+  if (n < 0) return;
+  if (n >= static_cast<int>(sizeof(buf))) n = sizeof(buf) - 1;
+  out_bytes(it, buf, static_cast<size_t>(n));
+}
+
+}  // namespace
+
+void out_format(Interpreter& it, const char* fmt, ...) {
+  va_list args;
+  va_start(args, fmt);
+  vformat(it, fmt, args);
+  va_end(args);
+}
+
+void trace(Interpreter& it, const char* fmt, ...) {
+  if (it.debug_mode != 1) return;
+  va_list args;
+  va_start(args, fmt);
+  vformat(it, fmt, args);
+  va_end(args);
+}
+
+void end_process(Interpreter& it, int status) {
+  flush_out(it);
+  close_text_file(it);
+  if (it.fp != nullptr) {
+    fclose(it.fp);
+    it.fp = nullptr;
+  }
+  it.host.exit_process(status);
+  abort();  // a host whose exit returned
+}
+
+}  // namespace vp

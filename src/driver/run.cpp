@@ -1,0 +1,149 @@
+// The run: command line, the line loop with its three exits, the per-line step and
+// the statement table it dispatches through.
+#include <string_view>
+
+#include "vp/handlers.hpp"
+
+namespace vp {
+
+namespace {
+
+using Condition = bool (*)(const Interpreter&);
+using Action = void (*)(Interpreter&, int column);
+
+// One row of the statement table: a keyword searched anywhere in the line (in any
+// case, or exactly), an optional further condition, and the action, which gets the
+// column just past the keyword when the statement begins its line.
+struct Row {
+  std::string_view keyword;
+  bool any_case;
+  Condition condition;
+  Action action;
+};
+
+constexpr bool kAnyCase = true;
+constexpr bool kExact = false;
+
+bool before_begin(const Interpreter& it) { return !it.begin_found; }
+bool var_continuation(const Interpreter& it) {
+  return !it.begin_found && strchr(it.stread, ':') != nullptr && it.block_type == 1;
+}
+bool const_continuation(const Interpreter& it) {
+  return !it.begin_found && strchr(it.stread, '=') != nullptr && it.block_type == 2;
+}
+bool label_continuation(const Interpreter& it) { return !it.begin_found && it.block_type == 3; }
+
+// Tested top to bottom on every line; every row that matches runs, so one line can
+// start several statements, always in this order.
+const Row kStatements[] = {
+    {"  write(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_writeln(it, c); }},
+    {"  append(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_rewrite(it, c); }},
+    {"  rewrite(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_rewrite(it, c); }},
+    {"  writeln(", kAnyCase, nullptr,
+     [](Interpreter& it, int c) {
+       pascal_writeln(it, c);
+       out_char(it, '\n');
+     }},
+    {"  closefile(", kAnyCase, nullptr, [](Interpreter& it, int) { v_pascal_closefile(it); }},
+    {"const", kExact, before_begin, [](Interpreter& it, int) { pascal_var(it, 1); }},
+    {"var ", kExact, before_begin, [](Interpreter& it, int) { pascal_var(it, 0); }},
+    {"   ", kExact, var_continuation, [](Interpreter& it, int) { pascal_var(it, 0); }},
+    {"   ", kExact, const_continuation, [](Interpreter& it, int) { pascal_var(it, 1); }},
+    {"   ", kExact, label_continuation, [](Interpreter& it, int) { pascal_label(it); }},
+    {"label ", kExact, before_begin, [](Interpreter& it, int) { pascal_label(it); }},
+};
+
+bool row_matches(const Interpreter& it, const Row& row) {
+  const char* haystack = row.any_case ? it.lowered : it.stread;
+  if (strstr(haystack, row.keyword.data()) == nullptr) return false;
+  return row.condition == nullptr || row.condition(it);
+}
+
+void lower_line(Interpreter& it) {
+  int i = 0;
+  for (; it.stread[i] != '\0'; ++i) {
+    const char c = it.stread[i];
+    it.lowered[i] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+  }
+  it.lowered[i] = '\0';
+}
+
+}  // namespace
+
+bool read_script_line(Interpreter& it) {
+  return fgets(it.stread, kLineSize, it.fp) != nullptr;
+}
+
+void step_line(Interpreter& it) {
+  const char* line = it.stread;
+  int indent = 0;
+  while (line[indent] == ' ' || line[indent] == '\t') ++indent;
+  it.indent = indent;
+
+  if (contains(line, "program") && strchr(line, ';') != nullptr) it.program_found = true;
+  if (contains(line, "begin")) it.begin_found = true;
+  if (contains(line, "end.")) it.end_found = true;
+  if (contains(line, "GetCurrentDir")) refresh_dir(it, kSlotCurrentDir);
+  if (contains(line, "SYSTEM.cwd")) refresh_dir(it, kSlotCwd);
+  if (contains(line, "(*") || contains(line, "//")) return;  // a comment line
+
+  lower_line(it);
+  for (const Row& row : kStatements) {
+    if (!row_matches(it, row)) continue;
+    row.action(it, it.indent + static_cast<int>(row.keyword.size()) - 2);
+  }
+}
+
+int run(Interpreter& it, int argc, const char* const* argv) {
+  const char* program = argc > 0 && argv[0] != nullptr ? argv[0] : "";
+  if (strncmp(program, "./vpdebug", 7) == 0 || strncmp(program, "vpdebug", 5) == 0)
+    it.debug_mode = 1;
+
+  char path[kLineSize] = "";
+  if (argc > 1) copy_cut(path, sizeof(path), argv[1]);
+  const char* flag = argc > 2 ? argv[2] : "";
+
+  if (path[0] != '\0' && path[1] == 'v') {
+    out_format(it, "version = %s\n", kVersion);
+    return 0;
+  }
+  if (path[0] != '\0' && path[1] == 'm') {
+    out_format(it, "Remember, we belong to God. version = %s\n", kVersion);
+    return 0;
+  }
+
+  it.fp = argc > 1 ? it.host.open_script(path) : nullptr;
+  if (it.fp == nullptr) {
+    out_text(it, "VarnPascal:Sorry no file or flag specified\n");
+    return 1;
+  }
+  // Behind a web server the command line can come from the URL, so it may not
+  // switch trace mode on there.
+  if (flag[0] != '\0' && flag[1] == 'd' && it.host.get_env("GATEWAY_INTERFACE") == nullptr)
+    it.debug_mode = 1;
+
+  place_builtins(it);
+
+  while (read_script_line(it)) {
+    step_line(it);
+    ++it.line_count;
+    if (it.line_count >= kLineCap || it.end_found) break;
+  }
+  fclose(it.fp);
+  it.fp = nullptr;
+
+  if (!it.program_found) {
+    out_text(it,
+             "Pascal Error - 'program' not found or not properly terminated\n"
+             "  Format: \n"
+             "  program [ProgramName]; \n");
+  }
+  if (!it.begin_found) out_text(it, "Pascal Error - 'begin' not found \n");
+  if (!it.end_found) out_text(it, "Pascal Error - 'end.' not found or not properly terminated\n");
+  trace(it, "**[MAIN] Pascal script Terminated\n");
+  trace(it, "**[MAIN] Number of variables: %d\n", it.number_of_variables);
+  close_text_file(it);
+  return 0;
+}
+
+}  // namespace vp

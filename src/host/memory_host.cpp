@@ -1,0 +1,101 @@
+// The in-memory host for tests and the fuzzer: scripts, input and environment come
+// from fields the test sets; output, files, execs and sleeps are recorded.
+#include <cstring>
+
+#include "vp/host.hpp"
+
+namespace vp {
+
+namespace {
+
+struct FileSink {
+  std::string* target;
+};
+
+ssize_t sink_write(void* cookie, const char* data, size_t size) {
+  static_cast<FileSink*>(cookie)->target->append(data, size);
+  return static_cast<ssize_t>(size);
+}
+
+int sink_close(void* cookie) {
+  delete static_cast<FileSink*>(cookie);
+  return 0;
+}
+
+}  // namespace
+
+MemoryHost::MemoryHost() = default;
+
+MemoryHost::~MemoryHost() {
+  for (std::string* s : script_copies_) delete s;
+}
+
+void MemoryHost::write_out(const char* data, size_t size) { out.append(data, size); }
+
+int MemoryHost::read_in() {
+  if (in_pos_ >= input.size()) {
+    ++in_pos_;  // so an unread after the end puts nothing back
+    return EOF;
+  }
+  return static_cast<unsigned char>(input[in_pos_++]);
+}
+
+void MemoryHost::unread_in(int c) {
+  if (c != EOF && in_pos_ > 0) --in_pos_;
+}
+
+const char* MemoryHost::get_env(const char* name) {
+  auto found = env.find(name);
+  return found == env.end() ? nullptr : found->second.c_str();
+}
+
+bool MemoryHost::get_cwd(char* buf, size_t size) {
+  if (cwd_fails || cwd.size() + 1 > size) return false;
+  memcpy(buf, cwd.c_str(), cwd.size() + 1);
+  return true;
+}
+
+time_t MemoryHost::now() { return clock; }
+
+FILE* MemoryHost::open_script(const char* path) {
+  auto found = scripts.find(path);
+  if (found == scripts.end()) return nullptr;
+  // fmemopen needs a buffer that outlives the stream and is never empty.
+  auto* copy = new std::string(found->second);
+  script_copies_.push_back(copy);
+  if (copy->empty()) return fmemopen(const_cast<char*>("\n"), 0, "r");
+  return fmemopen(copy->data(), copy->size(), "r");
+}
+
+FILE* MemoryHost::open_append(const char* path) {
+  if (path[0] == '\0' || strchr(path, '\n') != nullptr) return nullptr;
+  auto* sink = new FileSink{&files[path]};
+  cookie_io_functions_t io = {nullptr, sink_write, nullptr, sink_close};
+  return fopencookie(sink, "a", io);
+}
+
+int MemoryHost::probe_file(const char* path, char* line, int size) {
+  auto found = probe.find(path);
+  if (found == probe.end()) return -1;
+  if (size <= 0) return 0;
+  const std::string& text = found->second;
+  int n = 0;
+  while (n < size - 1 && n < static_cast<int>(text.size())) {
+    line[n] = text[static_cast<size_t>(n)];
+    ++n;
+    if (line[n - 1] == '\n') break;
+  }
+  line[n] = '\0';
+  return n;
+}
+
+void MemoryHost::exec(const char* path, const char* arg) {
+  execs.push_back(std::string(path) + "|" + arg);
+  if (exec_succeeds) throw ProcessExit{0};
+}
+
+void MemoryHost::sleep_seconds(unsigned seconds) { sleeps.push_back(seconds); }
+
+void MemoryHost::exit_process(int status) { throw ProcessExit{status}; }
+
+}  // namespace vp

@@ -1,0 +1,93 @@
+// The variable table's shared routines, the built-in variables and the two host
+// readers that give them their values.
+#include "vp/handlers.hpp"
+
+namespace vp {
+
+int find_variable(const Interpreter& it, const char* name) {
+  for (int slot = 0; slot < kSlots; ++slot)
+    if (strcmp(it.variable_names[slot], name) == 0) return slot;
+  return -1;
+}
+
+void set_value(Interpreter& it, int slot, const char* text) {
+  copy_cut(it.value_of_variables[slot], kValueSize, text);
+}
+
+namespace {
+
+void place(Interpreter& it, int slot, const char* name, char type) {
+  copy_cut(it.variable_names[slot], kNameSize, name);
+  it.variable_type[slot] = type;
+}
+
+struct ProbeFile {
+  const char* path;
+  const char* system_name;
+  bool read_line;  // else the description is the system name itself
+};
+
+// Tried in this order; the last one present decides.
+constexpr ProbeFile kProbeFiles[] = {
+    {"/etc/redhat-release", "redhat", true},
+    {"/etc/mandrake-release", "mandrake", true},
+    {"/etc/SuSe-release", "suse", true},
+    {"C:\\Windows\\win.ini", "Microsoft Windows", false},
+    {"/etc/slackware-release", "slackware", true},
+    {"/etc/debian_version", "debian", true},
+    {"/usr/bin/smit", "aix", false},
+};
+
+}  // namespace
+
+void get_system(Interpreter& it, char* name, int name_size, char* description,
+                int description_size) {
+  copy_cut(name, name_size, "NULL");
+  copy_cut(description, description_size, "NULL");
+  for (const ProbeFile& f : kProbeFiles) {
+    char line[100];
+    int got = it.host.probe_file(f.path, line, f.read_line ? static_cast<int>(sizeof(line)) : 0);
+    if (got < 0) continue;
+    copy_cut(name, name_size, f.system_name);
+    if (!f.read_line)
+      copy_cut(description, description_size, f.system_name);
+    else if (got > 0)
+      copy_cut(description, description_size, line);
+  }
+}
+
+const char* get_dir(Interpreter& it, char* buf, int size) {
+  if (!it.host.get_cwd(buf, static_cast<size_t>(size))) {
+    out_text(it, "Pascal Error: 015 getcwd() error");
+    return nullptr;
+  }
+  trace(it, "**[GetDir] Current working dir: '%s'\n", buf);
+  trace(it, "**[GetDir ck2] Current working dir: '%s'\n", buf);
+  return buf;
+}
+
+void refresh_dir(Interpreter& it, int slot) {
+  char dir[259];
+  const char* got = get_dir(it, dir, sizeof(dir));
+  if (got == nullptr) return;  // the variable keeps what it held
+  set_value(it, slot, got);
+  trace(it, "**[Main] fun system return '%s' \n", got);
+  trace(it, "**[Main] var system return '%s' \n", it.value_of_variables[slot]);
+}
+
+void place_builtins(Interpreter& it) {
+  place(it, kSlotCwd, "SYSTEM.cwd", 's');
+  place(it, kSlotReturn, "XVALUE.return", 'i');
+  place(it, kSlotPi, "PI", 'r');
+  set_value(it, kSlotPi, "3.14159265");
+  place(it, kSlotOs, "SYSTEM.os", 's');
+  place(it, kSlotInfo, "SYSTEM.info", 's');
+  place(it, kSlotCurrentDir, "GetCurrentDir", 's');
+  char name[32];
+  char description[100];
+  get_system(it, name, sizeof(name), description, sizeof(description));
+  set_value(it, kSlotOs, name);
+  set_value(it, kSlotInfo, description);
+}
+
+}  // namespace vp

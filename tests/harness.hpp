@@ -1,0 +1,28 @@
+// Runs the interpreter in-process over a MemoryHost.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "vp/interpreter.hpp"
+
+namespace vp::testing {
+
+struct RunResult {
+  std::string out;
+  int status;
+};
+
+// Runs script (saved as "t.pas") with the given extra command-line words, and
+// returns what it printed and the exit status.
+RunResult run_script(MemoryHost& host, const std::string& script,
+                     const std::vector<std::string>& args = {}, const char* program = "vp");
+
+// The same with a fresh host.
+RunResult run_script(const std::string& script, const std::vector<std::string>& args = {});
+
+// Wraps statements in a program frame with the given declarations.
+std::string program(const std::string& declarations, const std::string& body);
+
+}  // namespace vp::testing

@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Runs one golden script test: run_golden.sh VP DIR NAME WORKROOT
+#
+# DIR/NAME.pas is copied into a fresh work folder and run there as `vp NAME.pas`
+# with an empty environment. Optional files beside it:
+#   NAME.out      expected standard output, byte for byte (@CWD@ stands for the
+#                 work folder)
+#   NAME.in       standard input (default: empty)
+#   NAME.env      KEY=VALUE lines added to the environment
+#   NAME.args     the arguments, one per line (@SCRIPT@ is the script's name);
+#                 an empty file means no arguments at all
+#   NAME.prog     the program name the interpreter is started under (argv[0])
+#   NAME.status   expected exit status (default 0)
+#   NAME.pre.F    copied into the work folder as F before the run
+#   NAME.file.F   expected content of the file F in the work folder after the run
+set -u
+vp=$1 dir=$2 name=$3 root=$4
+work="$root/$name"
+rm -rf "$work" && mkdir -p "$work" || exit 2
+cp "$dir/$name.pas" "$work/"
+for pre in "$dir/$name".pre.*; do
+  [ -e "$pre" ] && cp "$pre" "$work/${pre##*/$name.pre.}"
+done
+
+args=("$name.pas")
+if [ -f "$dir/$name.args" ]; then
+  args=()
+  while IFS= read -r a || [ -n "$a" ]; do args+=("${a//@SCRIPT@/$name.pas}"); done <"$dir/$name.args"
+fi
+envs=(PATH=/usr/bin:/bin LANG=C TZ=UTC)
+if [ -f "$dir/$name.env" ]; then
+  while IFS= read -r e || [ -n "$e" ]; do
+    case "$e" in '#'* | '') ;; *) envs+=("$e") ;; esac
+  done <"$dir/$name.env"
+fi
+prog=vp
+[ -f "$dir/$name.prog" ] && prog=$(<"$dir/$name.prog")
+input=/dev/null
+[ -f "$dir/$name.in" ] && input="$dir/$name.in"
+want_status=0
+[ -f "$dir/$name.status" ] && want_status=$(<"$dir/$name.status")
+
+(cd "$work" && exec -a "$prog" env -i "${envs[@]}" timeout 60 "$vp" ${args[@]+"${args[@]}"} \
+  <"$input" >"$work/.stdout")
+status=$?
+
+fail=0
+expected="$work/.expected"
+if grep -q '@CWD@' "$dir/$name.out"; then
+  sed "s|@CWD@|$work|g" "$dir/$name.out" >"$expected"
+else
+  cp "$dir/$name.out" "$expected"
+fi
+if ! cmp -s "$expected" "$work/.stdout"; then
+  echo "standard output differs (expected, actual):"
+  diff -a "$expected" "$work/.stdout" | head -n 60
+  fail=1
+fi
+if [ "$status" != "$want_status" ]; then
+  echo "exit status $status, expected $want_status"
+  fail=1
+fi
+for f in "$dir/$name".file.*; do
+  [ -e "$f" ] || continue
+  target="$work/${f##*/$name.file.}"
+  if ! cmp -s "$f" "$target"; then
+    echo "file ${target##*/} differs (expected, actual):"
+    diff -a "$f" "$target" | head -n 40
+    fail=1
+  fi
+done
+exit $fail
