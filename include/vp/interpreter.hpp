@@ -32,7 +32,7 @@ struct WhileState {
 };
 
 struct Interpreter {
-  explicit Interpreter(Host& h) : host(h) {}
+  constexpr explicit Interpreter(Host& h) : host(h) {}
   Interpreter(const Interpreter&) = delete;
   Interpreter& operator=(const Interpreter&) = delete;
 
@@ -83,7 +83,7 @@ struct Interpreter {
   int file_read = 0;
 
   // Standard output is gathered here and handed to the host in chunks.
-  char out_buf[8192];
+  char out_buf[8192] = {};
   int out_len = 0;
 };
 
@@ -104,7 +104,9 @@ inline void out_char(Interpreter& it, char c) {
   if (it.out_len == static_cast<int>(sizeof(it.out_buf))) flush_out(it);
   it.out_buf[it.out_len++] = c;
 }
-inline void out_text(Interpreter& it, const char* s) { out_bytes(it, s, strlen(s)); }
+inline void out_text(Interpreter& it, const char* s) {
+  out_bytes(it, s, strlen(s));
+}
 void out_format(Interpreter& it, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
 // A trace line: printed only in trace mode.
 void trace(Interpreter& it, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
