@@ -22,6 +22,20 @@ inline constexpr int kSlotInfo = 254;
 inline constexpr int kSlotCurrentDir = 255;
 inline constexpr int kMaxDeclarations = 249;  // slots 0 to 248
 
+// A lookup index over the variable names. Declarations run only before "begin",
+// so from the line that holds it on, names and constants no longer change; the
+// index is built then and spares every lookup a pass over all 256 slots.
+struct NameIndex {
+  bool built;
+  int named_count;
+  unsigned char named[kSlots];  // the slots with a name, ascending
+  int first_free;               // the first slot with an empty name, or -1
+  // Slots by the first character of their name, ascending within a character:
+  // bucket[bucket_start[c]] up to bucket[bucket_start[c + 1]].
+  unsigned short bucket_start[257];
+  unsigned char bucket[kSlots];
+};
+
 // State of one while form.
 struct WhileState {
   int active;
@@ -85,6 +99,8 @@ struct Interpreter {
   // Standard output is gathered here and handed to the host in chunks.
   char out_buf[8192] = {};
   int out_len = 0;
+
+  NameIndex names = {};
 };
 
 // Output to standard output, in order, traces and script output alike.
@@ -116,6 +132,8 @@ void trace(Interpreter& it, const char* fmt, ...) __attribute__((format(printf, 
 
 // Exact lookup: the first slot whose name equals name, or -1.
 int find_variable(const Interpreter& it, const char* name);
+// Builds the name index; called once "begin" has been seen.
+void freeze_names(Interpreter& it);
 // Copies text over a slot's value, cut to fit.
 void set_value(Interpreter& it, int slot, const char* text);
 

@@ -85,7 +85,10 @@ void step_line(Interpreter& it) {
   it.indent = indent;
 
   if (contains(line, "program") && strchr(line, ';') != nullptr) it.program_found = true;
-  if (contains(line, "begin")) it.begin_found = true;
+  if (!it.begin_found && contains(line, "begin")) {
+    it.begin_found = true;
+    freeze_names(it);  // no declaration runs from here on
+  }
   if (contains(line, "end.")) it.end_found = true;
   if (contains(line, "GetCurrentDir")) refresh_dir(it, kSlotCurrentDir);
   if (contains(line, "SYSTEM.cwd")) refresh_dir(it, kSlotCwd);

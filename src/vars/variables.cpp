@@ -5,9 +5,46 @@
 namespace vp {
 
 int find_variable(const Interpreter& it, const char* name) {
+  const NameIndex& index = it.names;
+  if (index.built) {
+    const unsigned char first = static_cast<unsigned char>(name[0]);
+    if (first == 0) return index.first_free;
+    for (int i = index.bucket_start[first]; i < index.bucket_start[first + 1]; ++i) {
+      const int slot = index.bucket[i];
+      if (strcmp(it.variable_names[slot] + 1, name + 1) == 0) return slot;
+    }
+    return -1;
+  }
   for (int slot = 0; slot < kSlots; ++slot)
     if (strcmp(it.variable_names[slot], name) == 0) return slot;
   return -1;
+}
+
+void freeze_names(Interpreter& it) {
+  NameIndex& index = it.names;
+  index.named_count = 0;
+  index.first_free = -1;
+  int count[256] = {};
+  for (int slot = 0; slot < kSlots; ++slot) {
+    const unsigned char first = static_cast<unsigned char>(it.variable_names[slot][0]);
+    if (first == 0) {
+      if (index.first_free < 0) index.first_free = slot;
+      continue;
+    }
+    index.named[index.named_count++] = static_cast<unsigned char>(slot);
+    ++count[first];
+  }
+  index.bucket_start[0] = 0;
+  for (int c = 0; c < 256; ++c)
+    index.bucket_start[c + 1] = static_cast<unsigned short>(index.bucket_start[c] + count[c]);
+  unsigned short next[256];
+  for (int c = 0; c < 256; ++c) next[c] = index.bucket_start[c];
+  for (int i = 0; i < index.named_count; ++i) {
+    const int slot = index.named[i];
+    const unsigned char first = static_cast<unsigned char>(it.variable_names[slot][0]);
+    index.bucket[next[first]++] = static_cast<unsigned char>(slot);
+  }
+  index.built = true;
 }
 
 void set_value(Interpreter& it, int slot, const char* text) {
