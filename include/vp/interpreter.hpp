@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "vp/host.hpp"
+#include "vp/line_cache.hpp"
 #include "vp/text.hpp"
 
 namespace vp {
@@ -30,10 +31,11 @@ struct NameIndex {
   int named_count;
   unsigned char named[kSlots];  // the slots with a name, ascending
   int first_free;               // the first slot with an empty name, or -1
-  // Slots by the first character of their name, ascending within a character:
-  // bucket[bucket_start[c]] up to bucket[bucket_start[c + 1]].
-  unsigned short bucket_start[257];
-  unsigned char bucket[kSlots];
+  // Slots by the first character of their name, ascending, as lists kept one
+  // higher than the slot number so that 0 ends a list: head[c] is the first,
+  // next[slot] the one after slot.
+  unsigned short head[256];
+  unsigned short next[kSlots];
 };
 
 // State of one while form.
@@ -101,6 +103,12 @@ struct Interpreter {
   int out_len = 0;
 
   NameIndex names = {};
+
+  // Where the line last read starts in the script, and a count of the lines read,
+  // so that the step can tell when a handler has read a further line.
+  long line_start = 0;
+  unsigned line_generation = 0;
+  LineCache line_cache = {};
 };
 
 // Output to standard output, in order, traces and script output alike.

@@ -57,11 +57,32 @@ const Row kStatements[] = {
     {"label ", kExact, before_begin, [](Interpreter& it, int) { pascal_label(it); }},
 };
 
-bool row_matches(const Interpreter& it, const Row& row) {
-  const char* haystack = row.any_case ? it.lowered : it.stread;
-  if (strstr(haystack, row.keyword.data()) == nullptr) return false;
-  return row.condition == nullptr || row.condition(it);
+constexpr size_t kRowCount = sizeof(kStatements) / sizeof(kStatements[0]);
+static_assert(kRowCount <= 64, "one bit per row in LineFacts::rows");
+
+// The rows whose keyword matches in any case: only their tests need the lower-case
+// copy of the line.
+constexpr uint64_t any_case_rows() {
+  uint64_t rows = 0;
+  for (size_t r = 0; r < kRowCount; ++r)
+    if (kStatements[r].any_case) rows |= uint64_t{1} << r;
+  return rows;
 }
+
+bool keyword_in_line(const Interpreter& it, const Row& row) {
+  const char* haystack = row.any_case ? it.lowered : it.stread;
+  return strstr(haystack, row.keyword.data()) != nullptr;
+}
+
+// Landmarks of the script frame and the texts that refresh or stop a line.
+enum : uint32_t {
+  kMarkProgram = 1u << 0,  // "program" and a ';'
+  kMarkBegin = 1u << 1,
+  kMarkEnd = 1u << 2,
+  kMarkCurrentDir = 1u << 3,
+  kMarkCwd = 1u << 4,
+  kMarkComment = 1u << 5,
+};
 
 void lower_line(Interpreter& it) {
   int i = 0;
@@ -72,31 +93,73 @@ void lower_line(Interpreter& it) {
   it.lowered[i] = '\0';
 }
 
+// Everything the step takes from the text of the line in stread, searched afresh.
+// Leaves the lower-case copy of the line in lowered.
+LineFacts learn_line(Interpreter& it) {
+  const char* line = it.stread;
+  LineFacts facts = {};
+  while (line[facts.indent] == ' ' || line[facts.indent] == '\t') ++facts.indent;
+  if (contains(line, "program") && strchr(line, ';') != nullptr) facts.marks |= kMarkProgram;
+  if (contains(line, "begin")) facts.marks |= kMarkBegin;
+  if (contains(line, "end.")) facts.marks |= kMarkEnd;
+  if (contains(line, "GetCurrentDir")) facts.marks |= kMarkCurrentDir;
+  if (contains(line, "SYSTEM.cwd")) facts.marks |= kMarkCwd;
+  if (contains(line, "(*") || contains(line, "//")) {
+    facts.marks |= kMarkComment;
+    return facts;  // no statement of a comment line runs
+  }
+  lower_line(it);
+  for (size_t r = 0; r < kRowCount; ++r)
+    if (keyword_in_line(it, kStatements[r])) facts.rows |= uint64_t{1} << r;
+  return facts;
+}
+
 }  // namespace
 
 bool read_script_line(Interpreter& it) {
-  return fgets(it.stread, kLineSize, it.fp) != nullptr;
+  it.line_start = ftell(it.fp);
+  ++it.line_generation;
+  return fgets_unlocked(it.stread, kLineSize, it.fp) != nullptr;
 }
 
 void step_line(Interpreter& it) {
-  const char* line = it.stread;
-  int indent = 0;
-  while (line[indent] == ' ' || line[indent] == '\t') ++indent;
-  it.indent = indent;
+  // A line that comes back from the same place with the same text (a loop's body)
+  // has the facts it had before.
+  const int length = static_cast<int>(strlen(it.stread));
+  LineFacts facts;
+  if (const LineFacts* known = it.line_cache.find(it.line_start, it.stread, length)) {
+    facts = *known;
+    if ((facts.rows & any_case_rows()) != 0) lower_line(it);  // for the handlers
+  } else {
+    facts = learn_line(it);
+    it.line_cache.store(it.line_start, it.stread, length, facts);
+  }
+  it.indent = facts.indent;
 
-  if (contains(line, "program") && strchr(line, ';') != nullptr) it.program_found = true;
-  if (!it.begin_found && contains(line, "begin")) {
+  if ((facts.marks & kMarkProgram) != 0) it.program_found = true;
+  if (!it.begin_found && (facts.marks & kMarkBegin) != 0) {
     it.begin_found = true;
     freeze_names(it);  // no declaration runs from here on
   }
-  if (contains(line, "end.")) it.end_found = true;
-  if (contains(line, "GetCurrentDir")) refresh_dir(it, kSlotCurrentDir);
-  if (contains(line, "SYSTEM.cwd")) refresh_dir(it, kSlotCwd);
-  if (contains(line, "(*") || contains(line, "//")) return;  // a comment line
+  if ((facts.marks & kMarkEnd) != 0) it.end_found = true;
+  if ((facts.marks & kMarkCurrentDir) != 0) refresh_dir(it, kSlotCurrentDir);
+  if ((facts.marks & kMarkCwd) != 0) refresh_dir(it, kSlotCwd);
+  if ((facts.marks & kMarkComment) != 0) return;
 
-  lower_line(it);
-  for (const Row& row : kStatements) {
-    if (!row_matches(it, row)) continue;
+  unsigned generation = it.line_generation;
+  for (size_t r = 0; r < kRowCount; ++r) {
+    const Row& row = kStatements[r];
+    if (it.line_generation != generation) {
+      // A handler read further lines into stread: the rows still to come are tested
+      // on the new text, with the indent of the line the step began with.
+      generation = it.line_generation;
+      lower_line(it);
+      facts.rows = 0;
+      for (size_t later = r; later < kRowCount; ++later)
+        if (keyword_in_line(it, kStatements[later])) facts.rows |= uint64_t{1} << later;
+    }
+    if ((facts.rows >> r & 1) == 0) continue;
+    if (row.condition != nullptr && !row.condition(it)) continue;
     row.action(it, it.indent + static_cast<int>(row.keyword.size()) - 2);
   }
 }

@@ -9,10 +9,8 @@ int find_variable(const Interpreter& it, const char* name) {
   if (index.built) {
     const unsigned char first = static_cast<unsigned char>(name[0]);
     if (first == 0) return index.first_free;
-    for (int i = index.bucket_start[first]; i < index.bucket_start[first + 1]; ++i) {
-      const int slot = index.bucket[i];
-      if (strcmp(it.variable_names[slot] + 1, name + 1) == 0) return slot;
-    }
+    for (int s = index.head[first]; s != 0; s = index.next[s - 1])
+      if (strcmp(it.variable_names[s - 1] + 1, name + 1) == 0) return s - 1;
     return -1;
   }
   for (int slot = 0; slot < kSlots; ++slot)
@@ -22,28 +20,23 @@ int find_variable(const Interpreter& it, const char* name) {
 
 void freeze_names(Interpreter& it) {
   NameIndex& index = it.names;
-  index.named_count = 0;
+  memset(index.head, 0, sizeof(index.head));
   index.first_free = -1;
-  int count[256] = {};
-  for (int slot = 0; slot < kSlots; ++slot) {
+  // Downward, so that every list comes out ascending.
+  unsigned char named_down[kSlots];
+  int count = 0;
+  for (int slot = kSlots - 1; slot >= 0; --slot) {
     const unsigned char first = static_cast<unsigned char>(it.variable_names[slot][0]);
     if (first == 0) {
-      if (index.first_free < 0) index.first_free = slot;
+      index.first_free = slot;
       continue;
     }
-    index.named[index.named_count++] = static_cast<unsigned char>(slot);
-    ++count[first];
+    named_down[count++] = static_cast<unsigned char>(slot);
+    index.next[slot] = index.head[first];
+    index.head[first] = static_cast<unsigned short>(slot + 1);
   }
-  index.bucket_start[0] = 0;
-  for (int c = 0; c < 256; ++c)
-    index.bucket_start[c + 1] = static_cast<unsigned short>(index.bucket_start[c] + count[c]);
-  unsigned short next[256];
-  for (int c = 0; c < 256; ++c) next[c] = index.bucket_start[c];
-  for (int i = 0; i < index.named_count; ++i) {
-    const int slot = index.named[i];
-    const unsigned char first = static_cast<unsigned char>(it.variable_names[slot][0]);
-    index.bucket[next[first]++] = static_cast<unsigned char>(slot);
-  }
+  for (int i = 0; i < count; ++i) index.named[i] = named_down[count - 1 - i];
+  index.named_count = count;
   index.built = true;
 }
 
