@@ -142,6 +142,40 @@ void trace(Interpreter& it, const char* fmt, ...) __attribute__((format(printf, 
 int find_variable(const Interpreter& it, const char* name);
 // Builds the name index; called once "begin" has been seen.
 void freeze_names(Interpreter& it);
+
+// Calls visit(slot) for every slot, ascending, whose name is not empty and occurs in
+// text as text stands at that moment (visit may change it). With the name index only
+// the named slots are tried, and a name whose first character is not in the text is
+// passed over without a search.
+template <class Visit>
+void for_each_name_in(const Interpreter& it, const char* text, Visit&& visit) {
+  if (it.names.built) {
+    for (int i = 0; i < it.names.named_count; ++i) {
+      const int slot = it.names.named[i];
+      const char* name = it.variable_names[slot];
+      if (strchr(text, name[0]) != nullptr && strstr(text, name) != nullptr) visit(slot);
+    }
+    return;
+  }
+  for (int slot = 0; slot < kSlots; ++slot) {
+    const char* name = it.variable_names[slot];
+    if (name[0] != '\0' && strstr(text, name) != nullptr) visit(slot);
+  }
+}
+
+// Calls visit(slot) for every slot, ascending, whose name begins with first (not
+// '\0'), until visit returns true.
+template <class Visit>
+void for_each_name_starting(const Interpreter& it, char first, Visit&& visit) {
+  if (first == '\0') return;
+  if (it.names.built) {
+    for (int s = it.names.head[static_cast<unsigned char>(first)]; s != 0; s = it.names.next[s - 1])
+      if (visit(s - 1)) return;
+    return;
+  }
+  for (int slot = 0; slot < kSlots; ++slot)
+    if (it.variable_names[slot][0] == first && visit(slot)) return;
+}
 // Copies text over a slot's value, cut to fit.
 void set_value(Interpreter& it, int slot, const char* text);
 

@@ -2,22 +2,50 @@
 // gives that variable a new value, copied as written or computed by the arithmetic or
 // one of the concatenations.
 #include "vp/handlers.hpp"
+#include "vp/numbers.hpp"
 
 namespace vp {
 
 namespace {
 
-// Operator texts that keep a line's right-hand side from being copied as written
-// (for every type but string).
-constexpr const char* kCopyBlockers[] = {" + ", " * ", " / ", " % ", " ^ ", " - "};
-// Operator texts that send a line to the arithmetic.
-constexpr const char* kMathTexts[] = {" + ", " - ", " * ", " / ", " ^ ",
-                                      " ~ ", " ~;", " # ", " #;", " % "};
+// Which operator texts a line holds, found in one pass:
+// - copy_blocked: " + ", " * ", " / ", " % ", " ^ " or " - ", which keep the
+//   right-hand side of every type but string from being copied as written;
+// - math: any of those or " ~ ", " ~;", " # ", " #;", which send the line to the
+//   arithmetic;
+// - plus: " + ", which also makes a string line a concatenation.
+struct OperatorTexts {
+  bool copy_blocked = false;
+  bool math = false;
+  bool plus = false;
+};
 
-bool contains_any(const char* line, const char* const* texts, int count) {
-  for (int i = 0; i < count; ++i)
-    if (contains(line, texts[i])) return true;
-  return false;
+OperatorTexts operator_texts(const char* line) {
+  OperatorTexts found;
+  for (const char* p = strchr(line, ' '); p != nullptr; p = strchr(p + 1, ' ')) {
+    const char op = p[1];
+    const char after = op == '\0' ? '\0' : p[2];
+    switch (op) {
+      case '+':
+      case '-':
+      case '*':
+      case '/':
+      case '^':
+      case '%':
+        if (after == ' ') {
+          found.copy_blocked = found.math = true;
+          if (op == '+') found.plus = true;
+        }
+        break;
+      case '~':
+      case '#':
+        if (after == ' ' || after == ';') found.math = true;
+        break;
+      default:
+        break;
+    }
+  }
+  return found;
 }
 
 // True when the line, after indent blanks, begins with name as a whole word: a
@@ -34,17 +62,15 @@ bool names_variable(const char* line, int indent, const char* name) {
 // The right-hand side as written, from the value column up to the first ';' at or
 // after it. Strings lose their quotes; a line that holds an operator text stores
 // nothing here and keeps the old value whole for the computation that follows.
-void copy_value(Interpreter& it, int slot, int value_column) {
+void copy_value(Interpreter& it, int slot, int value_column, const OperatorTexts& ops) {
   const LineView line(it.stread);
   const int semicolon = line.find(';', value_column);
   if (semicolon < 0) return;  // no end to the value: store nothing
 
   const char type = it.variable_type[slot];
   const bool is_string = type == 's';
-  if (!is_string &&
-      contains_any(it.stread, kCopyBlockers, sizeof(kCopyBlockers) / sizeof(*kCopyBlockers)))
-    return;
-  if (is_string && contains(it.stread, " + ")) return;
+  if (!is_string && ops.copy_blocked) return;
+  if (is_string && ops.plus) return;
 
   char* value = it.value_of_variables[slot];
   int w = 0;
@@ -62,8 +88,8 @@ void compute(Interpreter& it, int slot) {
   const float result = math_set(it, it.stread);
   trace(it, "**[MAIN] found math set that returned '%f' \n", static_cast<double>(result));
   // Wide enough for the longest single-precision number with six decimals and a sign.
-  char number[48];
-  snprintf(number, sizeof(number), type == 'r' ? "%12.6f" : "%12.0f", static_cast<double>(result));
+  char number[kNumberTextSize];
+  format_fixed(static_cast<double>(result), type == 'r' ? 6 : 0, number);
   const char* trimmed = number;
   while (*trimmed == ' ') ++trimmed;
   set_value(it, slot, trimmed);
@@ -78,12 +104,13 @@ void assign_step(Interpreter& it) {
   const int indent = it.indent;
   const char first = LineView(line)[indent];
 
-  for (int slot = 0; slot < kSlots; ++slot) {
+  // Only the slots whose name begins with the line's first character can match.
+  for_each_name_starting(it, first, [&](int slot) {
     const char* name = it.variable_names[slot];
-    if (name[0] == '\0' || name[0] != first || it.variable_cons[slot] == 1) continue;
+    if (it.variable_cons[slot] == 1) return false;
     trace(it, "**[MAIN] possible variable match found '%c...' at memory location %d:\n", name[0],
           slot);
-    if (!names_variable(line, indent, name)) continue;
+    if (!names_variable(line, indent, name)) return false;
 
     if (contains(line, ":=") && strchr(line, ';') == nullptr) {
       out_format(it, "Pascal Error: parse error:\n%s\n", line);
@@ -93,17 +120,18 @@ void assign_step(Interpreter& it) {
     trace(it, "**[MAIN] found set match for '%s' \n", name);
 
     // The value starts past the name, a blank, ":=" and a blank.
-    copy_value(it, slot, indent + static_cast<int>(strlen(name)) + 4);
+    const OperatorTexts ops = operator_texts(line);
+    copy_value(it, slot, indent + static_cast<int>(strlen(name)) + 4, ops);
 
     const char type = it.variable_type[slot];
-    if (contains_any(line, kMathTexts, sizeof(kMathTexts) / sizeof(*kMathTexts))) compute(it, slot);
+    if (ops.math) compute(it, slot);
     char joined[kValueSize];
-    if (contains(line, "concat(") && type == 's') {
+    if (type == 's' && contains(line, "concat(")) {
       trace(it, "**[MAIN] concat function found. \n");
       pascal_concat(it, line, joined);
       set_value(it, slot, joined);
     }
-    if (contains(line, " + ") && type == 's') {
+    if (type == 's' && ops.plus) {
       trace(it, "**[MAIN] concat_set function found. \n");
       concat_set(it, line, joined);
       set_value(it, slot, joined);
@@ -111,8 +139,8 @@ void assign_step(Interpreter& it) {
     trace(it, "**[MAIN] Value found and stored: '%s'\n", it.value_of_variables[slot]);
     // Only the first slot is assigned, so a name declared twice changes the slot
     // that every lookup finds.
-    return;
-  }
+    return true;
+  });
 }
 
 }  // namespace vp

@@ -4,6 +4,7 @@
 
 #include "vp/handlers.hpp"
 #include "vp/math.hpp"
+#include "vp/numbers.hpp"
 
 namespace vp {
 
@@ -27,13 +28,11 @@ bool only_blanks(const Text<kOperandSize>& t) {
 // Replaces the operand by the value of every slot whose name occurs in it, in slot
 // order, each test seeing the text as the previous replacement left it.
 void substitute(Interpreter& it, Text<kOperandSize>& operand) {
-  for (int slot = 0; slot < kSlots; ++slot) {
-    const char* name = it.variable_names[slot];
-    if (name[0] == '\0' || !contains(operand.c_str(), name)) continue;
+  for_each_name_in(it, operand.c_str(), [&](int slot) {
     trace(it, "**[math_set] found variable NAME '%s' \n", operand.c_str());
     operand.assign(it.value_of_variables[slot]);
     trace(it, "****[math_set] found variable value '%s' \n", operand.c_str());
-  }
+  });
 }
 
 float remainder_of(float a, float b) {
@@ -146,7 +145,7 @@ float math_set(Interpreter& it, const char* text) {
       ++p;
     }
 
-    const float value = static_cast<float>(atof(operand.c_str()));
+    const float value = static_cast<float>(to_real(operand.c_str()));
     if (value_count < kValues) values[value_count++] = value;
     trace(it, "**[math set] FINAL format value to '%lf' \n", static_cast<double>(value));
     if (line[p] == ';' || line[p] == '\0') break;

@@ -82,13 +82,11 @@ void concat_set(Interpreter& it, const char* text, char* result) {
     } else {
       if (line[p] != '\0') part.push(line[p++]);
       while (line[p] != '+' && line[p] != ';' && line[p] != '\0') part.push(line[p++]);
-      for (int slot = 0; slot < kSlots; ++slot) {
-        const char* name = it.variable_names[slot];
-        if (name[0] == '\0' || !contains(part.c_str(), name)) continue;
+      for_each_name_in(it, part.c_str(), [&](int slot) {
         value.assign(it.value_of_variables[slot]);
         trace(it, "**[Concat_Set]var '%s' found.\n", part.c_str());
         trace(it, "**[concat_set]value set from variable '%s'\n", value.c_str());
-      }
+      });
     }
     if (line[p] == '+') ++p;
     append_cut(result, kValueSize, value.c_str());

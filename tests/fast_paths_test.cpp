@@ -1,0 +1,62 @@
+// Whole scripts through the quick paths of the per-line step: the name index built
+// at begin, the operator texts found in one pass, and the facts kept for lines that
+// are read again. Each result is the one the plain search gives.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "harness.hpp"
+
+using vp::testing::program;
+using vp::testing::run_script;
+
+namespace {
+
+TEST(FastPaths, OperatorTextsDecideCopyAndArithmetic) {
+  const std::string decls = "var x : integer;\nvar c : char;\nvar s : string;\nvar y : integer;\n";
+  auto r = run_script(program(decls,
+                              "  x := 9 #;\n"        // " #;" at the end
+                              "  writeln(x);\n"      //
+                              "  x := 2.5 ~;\n"      // " ~;"
+                              "  writeln(x);\n"      //
+                              "  x := 16 # 9;\n"     // " # "
+                              "  writeln(x);\n"      //
+                              "  c := abcdefgh;\n"   //
+                              "  c := 'a' ~ x;\n"    // math text, but copied as written
+                              "  writeln(c);\n"      //
+                              "  c := abcdefgh;\n"   //
+                              "  c := 'a' - x;\n"    // " - " keeps it from being copied
+                              "  writeln(c);\n"      //
+                              "  s := 'a' - 'b';\n"  // only " + " stops a string's copy
+                              "  writeln(s);\n"      //
+                              "  y := 5+1;\n"        // no blanks: copied as written
+                              "  writeln(y);\n"      //
+                              "  y := 7 -;\n"        // " -;" is no operator text
+                              "  writeln(y);\n"));
+  EXPECT_EQ(r.out, "3\n3\n4\n'a' ~ x\nabcdefgh\na - b\n5+1\n7 -\n");
+}
+
+TEST(FastPaths, ArithmeticAndJoinsFindNamesAfterBegin) {
+  // Names that share first letters and hold one another: the last slot whose name
+  // occurs in an operand or part wins, and substitution sees the replaced text.
+  const std::string decls =
+      "var a : integer;\nvar ab : integer;\nvar b : integer;\nvar x : integer;\n"
+      "var p : string;\nvar q : string;\nvar w : string;\n";
+  auto r = run_script(program(decls,
+                              "  a := b;\n"
+                              "  b := 7;\n"
+                              "  ab := 20;\n"
+                              "  x := a + 1;\n"  // a holds "b", which is 7: 8
+                              "  writeln(x);\n"
+                              "  x := ab + 1;\n"  // a, ab and b occur: b's value is last
+                              "  writeln(x);\n"
+                              "  p := foo;\n"
+                              "  q := bar;\n"
+                              "  w := p + '-' + q + PI;\n"
+                              "  writeln(w);\n"
+                              "  w := concat(p,q);\n"
+                              "  writeln(w);\n"));
+  EXPECT_EQ(r.out, "8\n8\nfoo-bar3.14159265\nfoobar\n");
+}
+
+}  // namespace
