@@ -1,7 +1,9 @@
-program page;
-var Query : string;
+program decls;
+var count : integer;
+var name : string;
+const max = 100;
+label done
+    done
 begin
-  read_query_string(Query);
-  writewc(Query);
-  writeln('');
+  writeln(count);
 end.
