@@ -187,5 +187,9 @@ bool read_script_line(Interpreter& it);
 int run(Interpreter& it, int argc, const char* const* argv);
 // One pass of the per-line body over the line already in stread.
 void step_line(Interpreter& it);
+// The statement rows whose keyword occurs in the line in stread, bit r for row r:
+// found through the quick pass that picks the rows worth a search, or (quick false)
+// by searching for every keyword. Leaves the lower-case copy in lowered.
+uint64_t rows_in_line(Interpreter& it, bool quick);
 
 }  // namespace vp

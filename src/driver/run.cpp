@@ -1,5 +1,6 @@
 // The run: command line, the line loop with its three exits, the per-line step and
 // the statement table it dispatches through.
+#include <algorithm>
 #include <string_view>
 
 #include "vp/handlers.hpp"
@@ -39,7 +40,7 @@ bool label_continuation(const Interpreter& it) {
 
 // Tested top to bottom on every line; every row that matches runs, so one line can
 // start several statements, always in this order.
-const Row kStatements[] = {
+constexpr Row kStatements[] = {
     {"  wround(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_wround(it, c); }},
     {"  wsqrt(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_wsqrt(it, c); }},
     {"  write(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_writeln(it, c); }},
@@ -91,6 +92,74 @@ constexpr uint64_t any_case_rows() {
   return rows;
 }
 
+// Where each keyword can begin, so that a single pass over a new line tells which
+// few rows are worth a search. A keyword is its leading blanks and then a first
+// character; it can occur only where that character follows as many blanks (two at
+// most are tracked, which any longer run includes). Rows that match in any case are
+// entered under both cases of their letter. A keyword of blanks alone needs a run of
+// that many blanks.
+struct KeywordStarts {
+  uint64_t anywhere[256];
+  uint64_t after_one_blank[256];
+  uint64_t after_two_blanks[256];
+  uint64_t blanks_only[kLineSize];  // by the length of the run of blanks needed
+};
+
+constexpr KeywordStarts make_keyword_starts() {
+  KeywordStarts starts = {};
+  for (size_t r = 0; r < kRowCount; ++r) {
+    const std::string_view keyword = kStatements[r].keyword;
+    const uint64_t bit = uint64_t{1} << r;
+    size_t lead = 0;
+    while (lead < keyword.size() && keyword[lead] == ' ') ++lead;
+    if (lead == keyword.size()) {
+      starts.blanks_only[lead] |= bit;
+      continue;
+    }
+    uint64_t* table = lead == 0   ? starts.anywhere
+                      : lead == 1 ? starts.after_one_blank
+                                  : starts.after_two_blanks;
+    const char c = keyword[lead];
+    table[static_cast<unsigned char>(c)] |= bit;
+    if (kStatements[r].any_case && c >= 'a' && c <= 'z')
+      table[static_cast<unsigned char>(c - 'a' + 'A')] |= bit;
+  }
+  return starts;
+}
+
+constexpr KeywordStarts kKeywordStarts = make_keyword_starts();
+
+constexpr int longest_blank_keyword() {
+  int longest = 0;
+  for (const Row& row : kStatements)
+    if (row.keyword.find_first_not_of(' ') == std::string_view::npos)
+      longest = std::max(longest, static_cast<int>(row.keyword.size()));
+  return longest;
+}
+
+// The rows whose keyword may occur in line: a superset of the rows that match.
+uint64_t candidate_rows(const char* line) {
+  uint64_t rows = 0;
+  int run = 0;
+  int longest_run = 0;
+  for (const char* p = line; *p != '\0'; ++p) {
+    const auto c = static_cast<unsigned char>(*p);
+    rows |= kKeywordStarts.anywhere[c];
+    if (run >= 1) {
+      rows |= kKeywordStarts.after_one_blank[c];
+      if (run >= 2) rows |= kKeywordStarts.after_two_blanks[c];
+    }
+    if (c == ' ') {
+      if (++run > longest_run) longest_run = run;
+    } else {
+      run = 0;
+    }
+  }
+  const int needed = std::min(longest_run, longest_blank_keyword());
+  for (int n = 1; n <= needed; ++n) rows |= kKeywordStarts.blanks_only[n];
+  return rows;
+}
+
 bool keyword_in_line(const Interpreter& it, const Row& row) {
   const char* haystack = row.any_case ? it.lowered : it.stread;
   return strstr(haystack, row.keyword.data()) != nullptr;
@@ -115,6 +184,12 @@ void lower_line(Interpreter& it) {
   it.lowered[i] = '\0';
 }
 
+}  // namespace
+
+uint64_t rows_in_line(Interpreter& it, bool quick);
+
+namespace {
+
 // Everything the step takes from the text of the line in stread, searched afresh.
 // Leaves the lower-case copy of the line in lowered.
 LineFacts learn_line(Interpreter& it) {
@@ -130,13 +205,21 @@ LineFacts learn_line(Interpreter& it) {
     facts.marks |= kMarkComment;
     return facts;  // no statement of a comment line runs
   }
-  lower_line(it);
-  for (size_t r = 0; r < kRowCount; ++r)
-    if (keyword_in_line(it, kStatements[r])) facts.rows |= uint64_t{1} << r;
+  facts.rows = rows_in_line(it, true);
   return facts;
 }
 
 }  // namespace
+
+uint64_t rows_in_line(Interpreter& it, bool quick) {
+  lower_line(it);
+  const uint64_t candidates = quick ? candidate_rows(it.stread) : ~uint64_t{0};
+  uint64_t rows = 0;
+  for (size_t r = 0; r < kRowCount; ++r) {
+    if ((candidates >> r & 1) != 0 && keyword_in_line(it, kStatements[r])) rows |= uint64_t{1} << r;
+  }
+  return rows;
+}
 
 bool read_script_line(Interpreter& it) {
   it.line_start = ftell(it.fp);
@@ -175,10 +258,7 @@ void step_line(Interpreter& it) {
       // A handler read further lines into stread: the rows still to come are tested
       // on the new text, with the indent of the line the step began with.
       generation = it.line_generation;
-      lower_line(it);
-      facts.rows = 0;
-      for (size_t later = r; later < kRowCount; ++later)
-        if (keyword_in_line(it, kStatements[later])) facts.rows |= uint64_t{1} << later;
+      facts.rows = rows_in_line(it, true);
     }
     if ((facts.rows >> r & 1) == 0) continue;
     if (row.condition != nullptr && !row.condition(it)) continue;
