@@ -132,8 +132,13 @@ inline void out_text(Interpreter& it, const char* s) {
   out_bytes(it, s, strlen(s));
 }
 void out_format(Interpreter& it, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
-// A trace line: printed only in trace mode.
-void trace(Interpreter& it, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
+// A trace line: printed only in trace mode. Handlers call it on every path, so the
+// test of the flag is inlined at each call and the formatting runs only when tracing.
+void trace_out(Interpreter& it, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
+extern inline __attribute__((always_inline, gnu_inline, format(printf, 2, 3))) void trace(
+    Interpreter& it, const char* fmt, ...) {
+  if (it.debug_mode == 1) trace_out(it, fmt, __builtin_va_arg_pack());
+}
 
 // Flushes standard output and the output text file, then ends the process.
 [[noreturn]] void end_process(Interpreter& it, int status);

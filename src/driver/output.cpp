@@ -29,8 +29,7 @@ void out_format(Interpreter& it, const char* fmt, ...) {
   va_end(args);
 }
 
-void trace(Interpreter& it, const char* fmt, ...) {
-  if (it.debug_mode != 1) return;
+void trace_out(Interpreter& it, const char* fmt, ...) {
   va_list args;
   va_start(args, fmt);
   vformat(it, fmt, args);

@@ -1,6 +1,7 @@
 // The run: command line, the line loop with its three exits, the per-line step and
 // the statement table it dispatches through.
 #include <algorithm>
+#include <bit>
 #include <string_view>
 
 #include "vp/handlers.hpp"
@@ -92,6 +93,30 @@ constexpr uint64_t any_case_rows() {
   return rows;
 }
 
+// Landmarks of the script frame and the texts that refresh or stop a line.
+enum : uint32_t {
+  kMarkProgram = 1u << 0,  // "program" and a ';'
+  kMarkBegin = 1u << 1,
+  kMarkEnd = 1u << 2,
+  kMarkCurrentDir = 1u << 3,
+  kMarkCwd = 1u << 4,
+  kMarkComment = 1u << 5,
+};
+
+// The texts behind the marks, searched anywhere in the line, exactly.
+struct MarkText {
+  std::string_view text;
+  uint32_t mark;
+};
+constexpr MarkText kMarkTexts[] = {
+    {"program", kMarkProgram}, {"begin", kMarkBegin},
+    {"end.", kMarkEnd},        {"GetCurrentDir", kMarkCurrentDir},
+    {"SYSTEM.cwd", kMarkCwd},  {"(*", kMarkComment},
+    {"//", kMarkComment},
+};
+constexpr size_t kMarkTextCount = sizeof(kMarkTexts) / sizeof(kMarkTexts[0]);
+static_assert(kMarkTextCount <= 8, "one bit per mark text in KeywordStarts::mark_starts");
+
 // Where each keyword can begin, so that a single pass over a new line tells which
 // few rows are worth a search. A keyword is its leading blanks and then a first
 // character; it can occur only where that character follows as many blanks (two at
@@ -103,6 +128,7 @@ struct KeywordStarts {
   uint64_t after_one_blank[256];
   uint64_t after_two_blanks[256];
   uint64_t blanks_only[kLineSize];  // by the length of the run of blanks needed
+  uint8_t mark_starts[256];         // bit m: mark text m begins with this character
 };
 
 constexpr KeywordStarts make_keyword_starts() {
@@ -124,6 +150,8 @@ constexpr KeywordStarts make_keyword_starts() {
     if (kStatements[r].any_case && c >= 'a' && c <= 'z')
       table[static_cast<unsigned char>(c - 'a' + 'A')] |= bit;
   }
+  for (size_t m = 0; m < kMarkTextCount; ++m)
+    starts.mark_starts[static_cast<unsigned char>(kMarkTexts[m].text[0])] |= uint8_t(1u << m);
   return starts;
 }
 
@@ -137,14 +165,22 @@ constexpr int longest_blank_keyword() {
   return longest;
 }
 
-// The rows whose keyword may occur in line: a superset of the rows that match.
-uint64_t candidate_rows(const char* line) {
+// What a single pass over a line tells: the rows and the mark texts that may occur
+// in it (supersets of those that do).
+struct LineScan {
+  uint64_t rows;
+  uint32_t mark_texts;
+};
+
+LineScan scan_line(const char* line) {
   uint64_t rows = 0;
+  uint32_t mark_texts = 0;
   int run = 0;
   int longest_run = 0;
   for (const char* p = line; *p != '\0'; ++p) {
     const auto c = static_cast<unsigned char>(*p);
     rows |= kKeywordStarts.anywhere[c];
+    mark_texts |= kKeywordStarts.mark_starts[c];
     if (run >= 1) {
       rows |= kKeywordStarts.after_one_blank[c];
       if (run >= 2) rows |= kKeywordStarts.after_two_blanks[c];
@@ -157,23 +193,13 @@ uint64_t candidate_rows(const char* line) {
   }
   const int needed = std::min(longest_run, longest_blank_keyword());
   for (int n = 1; n <= needed; ++n) rows |= kKeywordStarts.blanks_only[n];
-  return rows;
+  return {rows, mark_texts};
 }
 
 bool keyword_in_line(const Interpreter& it, const Row& row) {
   const char* haystack = row.any_case ? it.lowered : it.stread;
   return strstr(haystack, row.keyword.data()) != nullptr;
 }
-
-// Landmarks of the script frame and the texts that refresh or stop a line.
-enum : uint32_t {
-  kMarkProgram = 1u << 0,  // "program" and a ';'
-  kMarkBegin = 1u << 1,
-  kMarkEnd = 1u << 2,
-  kMarkCurrentDir = 1u << 3,
-  kMarkCwd = 1u << 4,
-  kMarkComment = 1u << 5,
-};
 
 void lower_line(Interpreter& it) {
   int i = 0;
@@ -190,35 +216,39 @@ uint64_t rows_in_line(Interpreter& it, bool quick);
 
 namespace {
 
+// The rows among candidates whose keyword occurs in the line in stread.
+uint64_t confirm_rows(Interpreter& it, uint64_t candidates) {
+  if ((candidates & any_case_rows()) != 0) lower_line(it);
+  uint64_t rows = 0;
+  for (uint64_t left = candidates; left != 0; left &= left - 1) {
+    const int r = std::countr_zero(left);
+    if (static_cast<size_t>(r) < kRowCount && keyword_in_line(it, kStatements[r]))
+      rows |= uint64_t{1} << r;
+  }
+  return rows;
+}
+
 // Everything the step takes from the text of the line in stread, searched afresh.
-// Leaves the lower-case copy of the line in lowered.
 LineFacts learn_line(Interpreter& it) {
   const char* line = it.stread;
   LineFacts facts = {};
   while (line[facts.indent] == ' ' || line[facts.indent] == '\t') ++facts.indent;
-  if (contains(line, "program") && strchr(line, ';') != nullptr) facts.marks |= kMarkProgram;
-  if (contains(line, "begin")) facts.marks |= kMarkBegin;
-  if (contains(line, "end.")) facts.marks |= kMarkEnd;
-  if (contains(line, "GetCurrentDir")) facts.marks |= kMarkCurrentDir;
-  if (contains(line, "SYSTEM.cwd")) facts.marks |= kMarkCwd;
-  if (contains(line, "(*") || contains(line, "//")) {
-    facts.marks |= kMarkComment;
-    return facts;  // no statement of a comment line runs
+  const LineScan scan = scan_line(line);
+  for (size_t m = 0; m < kMarkTextCount; ++m) {
+    if ((scan.mark_texts >> m & 1) != 0 && contains(line, kMarkTexts[m].text.data()))
+      facts.marks |= kMarkTexts[m].mark;
   }
-  facts.rows = rows_in_line(it, true);
+  if ((facts.marks & kMarkProgram) != 0 && strchr(line, ';') == nullptr)
+    facts.marks &= ~kMarkProgram;  // "program" counts only with a ';' on the line
+  if ((facts.marks & kMarkComment) != 0) return facts;  // no statement of it runs
+  facts.rows = confirm_rows(it, scan.rows);
   return facts;
 }
 
 }  // namespace
 
 uint64_t rows_in_line(Interpreter& it, bool quick) {
-  lower_line(it);
-  const uint64_t candidates = quick ? candidate_rows(it.stread) : ~uint64_t{0};
-  uint64_t rows = 0;
-  for (size_t r = 0; r < kRowCount; ++r) {
-    if ((candidates >> r & 1) != 0 && keyword_in_line(it, kStatements[r])) rows |= uint64_t{1} << r;
-  }
-  return rows;
+  return confirm_rows(it, quick ? scan_line(it.stread).rows : ~uint64_t{0});
 }
 
 bool read_script_line(Interpreter& it) {
@@ -234,7 +264,6 @@ void step_line(Interpreter& it) {
   LineFacts facts;
   if (const LineFacts* known = it.line_cache.find(it.line_start, it.stread, length)) {
     facts = *known;
-    if ((facts.rows & any_case_rows()) != 0) lower_line(it);  // for the handlers
   } else {
     facts = learn_line(it);
     it.line_cache.store(it.line_start, it.stread, length, facts);
@@ -252,17 +281,19 @@ void step_line(Interpreter& it) {
   if ((facts.marks & kMarkComment) != 0) return;
 
   unsigned generation = it.line_generation;
-  for (size_t r = 0; r < kRowCount; ++r) {
+  uint64_t pending = facts.rows;
+  while (pending != 0) {
+    const int r = std::countr_zero(pending);
+    pending &= pending - 1;
     const Row& row = kStatements[r];
-    if (it.line_generation != generation) {
-      // A handler read further lines into stread: the rows still to come are tested
-      // on the new text, with the indent of the line the step began with.
-      generation = it.line_generation;
-      facts.rows = rows_in_line(it, true);
-    }
-    if ((facts.rows >> r & 1) == 0) continue;
     if (row.condition != nullptr && !row.condition(it)) continue;
     row.action(it, it.indent + static_cast<int>(row.keyword.size()) - 2);
+    if (it.line_generation != generation) {
+      // The handler read further lines into stread: the rows after it are tested on
+      // the new text, with the indent of the line the step began with.
+      generation = it.line_generation;
+      pending = rows_in_line(it, true) & (~uint64_t{0} << (r + 1));
+    }
   }
   assign_step(it);
 }
