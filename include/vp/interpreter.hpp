@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdarg>
+#include <cstdint>
 #include <cstdio>
 
 #include "vp/host.hpp"
@@ -148,6 +149,16 @@ int find_variable(const Interpreter& it, const char* name);
 // Builds the name index; called once "begin" has been seen.
 void freeze_names(Interpreter& it);
 
+// The set of bytes in a text, for quick tests of whether a name can occur in it.
+struct ByteSet {
+  uint64_t bits[4] = {};
+  explicit ByteSet(const char* text) {
+    for (; *text != '\0'; ++text) add(static_cast<unsigned char>(*text));
+  }
+  void add(unsigned char c) { bits[c >> 6] |= uint64_t{1} << (c & 63); }
+  bool has(unsigned char c) const { return (bits[c >> 6] >> (c & 63) & 1) != 0; }
+};
+
 // Calls visit(slot) for every slot, ascending, whose name is not empty and occurs in
 // text as text stands at that moment (visit may change it). With the name index only
 // the named slots are tried, and a name whose first character is not in the text is
@@ -155,10 +166,14 @@ void freeze_names(Interpreter& it);
 template <class Visit>
 void for_each_name_in(const Interpreter& it, const char* text, Visit&& visit) {
   if (it.names.built) {
+    ByteSet present(text);
     for (int i = 0; i < it.names.named_count; ++i) {
       const int slot = it.names.named[i];
       const char* name = it.variable_names[slot];
-      if (strchr(text, name[0]) != nullptr && strstr(text, name) != nullptr) visit(slot);
+      if (!present.has(static_cast<unsigned char>(name[0])) || strstr(text, name) == nullptr)
+        continue;
+      visit(slot);
+      present = ByteSet(text);  // the visit may have changed the text
     }
     return;
   }
