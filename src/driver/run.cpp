@@ -24,14 +24,31 @@ struct Row {
 constexpr bool kAnyCase = true;
 constexpr bool kExact = false;
 
-bool before_begin(const Interpreter& it) { return !it.begin_found; }
+bool before_begin(const Interpreter& it) {
+  return !it.begin_found;
+}
 bool var_continuation(const Interpreter& it) {
   return !it.begin_found && strchr(it.stread, ':') != nullptr && it.block_type == 1;
 }
 bool const_continuation(const Interpreter& it) {
   return !it.begin_found && strchr(it.stread, '=') != nullptr && it.block_type == 2;
 }
-bool label_continuation(const Interpreter& it) { return !it.begin_found && it.block_type == 3; }
+bool label_continuation(const Interpreter& it) {
+  return !it.begin_found && it.block_type == 3;
+}
+bool while_less_line(const Interpreter& it) {
+  return contains(it.stread, " <") && contains(it.stread, "do");
+}
+bool while_more_line(const Interpreter& it) {
+  return contains(it.stread, " >") && contains(it.stread, "do");
+}
+bool while_count_line(const Interpreter& it) {
+  return contains(it.stread, "do");
+}
+// A condition joined with "and" is beyond the if statement: such a line is no if.
+bool single_condition(const Interpreter& it) {
+  return !contains(it.stread, " and");
+}
 
 // Tested top to bottom on every line; every row that matches runs, so one line can
 // start several statements, always in this order.
@@ -51,6 +68,15 @@ const Row kStatements[] = {
     {"   ", kExact, const_continuation, [](Interpreter& it, int) { pascal_var(it, 1); }},
     {"   ", kExact, label_continuation, [](Interpreter& it, int) { pascal_label(it); }},
     {"label ", kExact, before_begin, [](Interpreter& it, int) { pascal_label(it); }},
+    {"  repeat", kExact, nullptr, [](Interpreter& it, int) { repeat_mark(it); }},
+    {"  while ", kExact, while_less_line, [](Interpreter& it, int) { while_less_head(it); }},
+    {"  while ", kExact, while_more_line, [](Interpreter& it, int) { while_more_head(it); }},
+    {"  while count ", kExact, while_count_line,
+     [](Interpreter& it, int) { while_count_head(it); }},
+    {" end;", kExact, while_end_pending, [](Interpreter& it, int) { while_end(it); }},
+    {"  if ", kExact, single_condition, [](Interpreter& it, int c) { pascal_if(it, c); }},
+    {"  until ", kExact, nullptr, [](Interpreter& it, int c) { pascal_until(it, c); }},
+    {"  goto ", kExact, nullptr, [](Interpreter& it, int c) { pascal_goto(it, c); }},
 };
 
 bool row_matches(const Interpreter& it, const Row& row) {

@@ -1,0 +1,532 @@
+// if, goto, repeat/until and the while loops, driven line by line over a MemoryHost.
+// Values change through a test-only line "  bump NAME" (adds 1) or "  drop NAME"
+// (subtracts 1), so loops can count without the assignment statement.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "harness.hpp"
+#include "vp/handlers.hpp"
+
+namespace {
+
+using vp::Interpreter;
+using vp::MemoryHost;
+using vp::ProcessExit;
+
+class Session {
+ public:
+  explicit Session(const std::string& script, bool trace = false) {
+    host_.scripts["t.pas"] = script;
+    it_.fp = host_.open_script("t.pas");
+    it_.debug_mode = trace ? 1 : 0;
+    it_.begin_found = true;
+  }
+  ~Session() {
+    if (it_.fp != nullptr) fclose(it_.fp);
+  }
+
+  Session& var(const char* name, char type, const char* value = "") {
+    const int slot = it_.number_of_variables++;
+    vp::copy_cut(it_.variable_names[slot], vp::kNameSize, name);
+    it_.variable_type[slot] = type;
+    vp::set_value(it_, slot, value);
+    return *this;
+  }
+
+  // Handles lines as the run does, up to the end of the script, a line holding
+  // "end." or the line cap; returns the number of lines handled.
+  int run(int cap = vp::kLineCap) {
+    int count = 0;
+    while (vp::read_script_line(it_)) {
+      vp::step_line(it_);
+      tick("  bump ", 1);
+      tick("  drop ", -1);
+      if (++count >= cap || it_.end_found) break;
+    }
+    return count;
+  }
+
+  // The exit status when a statement ends the process, else -1.
+  int run_to_exit() {
+    try {
+      run();
+    } catch (const ProcessExit& e) {
+      return e.status;
+    }
+    return -1;
+  }
+
+  std::string out() {
+    vp::flush_out(it_);
+    return host_.out;
+  }
+  const char* value(const char* name) {
+    return it_.value_of_variables[vp::find_variable(it_, name)];
+  }
+  Interpreter& it() { return it_; }
+
+ private:
+  void tick(const char* word, int delta) {
+    const char* at = strstr(it_.stread, word);
+    if (at == nullptr) return;
+    std::string name(at + strlen(word));
+    name = name.substr(0, name.find_first_of(";\n"));
+    const int slot = vp::find_variable(it_, name.c_str());
+    if (slot < 0) return;
+    const std::string next = std::to_string(atoi(it_.value_of_variables[slot]) + delta);
+    vp::set_value(it_, slot, next.c_str());
+  }
+
+  MemoryHost host_;
+  Interpreter it_{host_};
+};
+
+int count_of(const std::string& text, const std::string& part) {
+  int n = 0;
+  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+  return n;
+}
+
+// ---- if ----
+
+std::string if_script(const std::string& condition) {
+  return "  if " + condition + " then\n  writeln('yes');\n  writeln('after');\n";
+}
+
+struct IfCase {
+  const char* type_and_value;  // type letter, then the value
+  const char* condition;
+  bool expected;
+};
+
+TEST(If, ComparesByTypeLetter) {
+  const IfCase cases[] = {
+      {"i5", "n = 5", true},
+      {"i6", "n = 5", false},
+      {"i0012", "n = 12", true},
+      {"i3", "n < 5", true},
+      {"i5", "n < 5", false},
+      {"i7", "n > 5", true},
+      {"i5", "n ! 5", false},
+      {"i4", "n <> 5", true},
+      {"i-3", "n < -2", true},
+      {"i5", "n $ 5", false},
+      {"sabc", "n < 'b'", true},
+      {"sb", "n < 'b'", false},
+      {"sb", "n > 'a'", true},
+      {"shello", "n $ 'ell'", true},
+      {"shello", "n $ 'elk'", false},
+      {"sx", "n $ ''", true},
+      {"s", "n = ''", true},
+      {"sab", "n <> 'ab'", false},
+      {"s\xe9", "n > 'z'", true},  // bytes compare unsigned
+      // Reals compare as numbers.
+      {"r2.500000", "n > 1", true},
+      {"r2.500000", "n = 2.5", true},
+      {"r0.5", "n < 0.25", false},
+      {"r3.0", "n ! 3", false},
+      {"r3.0", "n $ 3", false},
+      // Hex, text and char variables, and variables without a type, never hold.
+      {"h5", "n = 5", false},
+      {"t5", "n = 5", false},
+      {"c5", "n = 5", false},
+      {"\0015", "n = 5", false},
+  };
+  for (const IfCase& c : cases) {
+    Session s(if_script(c.condition));
+    const char type = c.type_and_value[0] == '\001' ? '\0' : c.type_and_value[0];
+    s.var("n", type, c.type_and_value + 1);
+    s.run();
+    const std::string want = c.expected ? "yes\nafter\n" : "after\n";
+    EXPECT_EQ(s.out(), want) << c.type_and_value << " / " << c.condition;
+  }
+}
+
+TEST(If, UnknownNameSkipsSilently) {
+  Session s(if_script("zz = 1"));
+  s.run();
+  EXPECT_EQ(s.out(), "after\n");
+}
+
+TEST(If, SkippedLineReadsAsBlanks) {
+  Session s("  if n = 5 then\n  writeln('no');\n");
+  s.var("n", 'i', "6");
+  s.run();
+  EXPECT_STREQ(s.it().stread, "                 ");
+  EXPECT_EQ(s.out(), "");
+}
+
+TEST(If, BlockRunsOrIsSkippedWhole) {
+  const std::string body =
+      "  if n = 1 then\n  begin\n  writeln('a');\n  writeln('b');\n  writeln('c');\n"
+      "  end;\n  writeln('after');\n";
+  Session yes(body);
+  yes.var("n", 'i', "1");
+  yes.run();
+  EXPECT_EQ(yes.out(), "a\nb\nc\nafter\n");
+  Session no(body);
+  no.var("n", 'i', "2");
+  no.run();
+  EXPECT_EQ(no.out(), "after\n");
+}
+
+TEST(If, SkipEndsAtFirstEndOfAnyBlock) {
+  Session s(
+      "  if n = 1 then\n  begin\n  writeln('a');\n    if n = 2 then\n    begin\n"
+      "  writeln('b');\n    end;\n  writeln('c');\n  end;\n");
+  s.var("n", 'i', "0");
+  s.run();
+  EXPECT_EQ(s.out(), "c\n");
+}
+
+TEST(If, LineWithAndIsNoIf) {
+  Session s("  if a = 1 and b = 2 then\n  writeln('runs');\n");
+  s.var("a", 'i', "0").var("b", 'i', "0");
+  s.run();
+  EXPECT_EQ(s.out(), "runs\n");
+  // Even when " and" stands inside the quoted operand.
+  Session q("  if s = 'x and y' then\n  writeln('runs');\n");
+  q.var("s", 's', "z");
+  q.run();
+  EXPECT_EQ(q.out(), "runs\n");
+}
+
+TEST(If, StatementOnTheIfLineRunsAnyway) {
+  Session s("  if n = 5 then  writeln('x');\n  writeln('governed');\n  writeln('free');\n");
+  s.var("n", 'i', "4");
+  s.run();
+  // The writeln gets the column measured from the if line's start, so it finds no
+  // argument there and prints only its line end; the governed line is skipped.
+  EXPECT_EQ(s.out(), "\nfree\n");
+}
+
+TEST(If, TraceShowsNameCodeAndOperand) {
+  const struct {
+    const char* op;
+    int code;
+    const char* operand;
+  } ops[] = {{"=", 0, "7"},  {"<", 1, "7"}, {">", 2, "7"}, {"!", 3, "7"},
+             {"<>", 3, "7"}, {"$", 4, "7"}, {"?", -1, "?"}};
+  for (const auto& o : ops) {
+    Session s(std::string("  if n ") + o.op + " 7 then\n", true);
+    s.var("n", 'i', "1");
+    s.run();
+    EXPECT_EQ(s.out(), "**[if] variable name: 'n'\n**[if] operation = " + std::to_string(o.code) +
+                           "\n**[if] value : '" + o.operand + "'\n")
+        << o.op;
+  }
+}
+
+TEST(If, MalformedLinesStopAtTheLineEnd) {
+  // A name running to the line end, an operand at the line end, an unclosed quote.
+  Session a("  if n\n  writeln('skipped');\n  writeln('next');\n", true);
+  a.var("n", 'i', "0");
+  a.run();
+  EXPECT_EQ(a.out(), "**[if] variable name: 'n'\n**[if] operation = -1\n**[if] value : ''\nnext\n");
+
+  Session b("  if n = 3\n  writeln('held');\n");
+  b.var("n", 'i', "3");
+  b.run();
+  EXPECT_EQ(b.out(), "held\n");
+
+  Session c("  if s = 'abc\n  writeln('held');\n");
+  c.var("s", 's', "abc");
+  c.run();
+  EXPECT_EQ(c.out(), "held\n");
+
+  // An operand longer than any value, on a line longer than the buffer.
+  Session d("  if s = '" + std::string(400, 'q') + "' then\n  writeln('next');\n");
+  d.var("s", 's', "q");
+  d.run();
+  EXPECT_EQ(d.out(), "next\n");
+}
+
+TEST(If, ScriptEndingInsideASkipRunsNothingMore) {
+  Session s("  if n = 1 then\n  begin\n  goto x;\n");
+  s.var("n", 'i', "0");
+  EXPECT_EQ(s.run(), 1);
+  EXPECT_EQ(s.out(), "");
+}
+
+// ---- goto ----
+
+TEST(Goto, JumpsForwardToTheLabelLine) {
+  Session s(
+      "  goto done;\n  writeln('1');\n  writeln('2');\ndone2:\n  writeln('3');\ndon:\n"
+      "  done:\ndone: writeln('label');\n  writeln('after');\n");
+  s.run();
+  EXPECT_EQ(s.out(), "after\n");
+}
+
+TEST(Goto, LabelWithoutColonAndCaseMatters) {
+  Session s("  goto Done;\ndone\n  writeln('no');\nDone\n  writeln('yes');\n");
+  s.run();
+  EXPECT_EQ(s.out(), "yes\n");
+}
+
+TEST(Goto, ShorterTargetDoesNotStopAtLongerLabel) {
+  Session s("  goto don;\ndone:\n  writeln('no');\ndon:\n  writeln('yes');\n");
+  s.run();
+  EXPECT_EQ(s.out(), "yes\n");
+}
+
+TEST(Goto, LabelAboveConsumesTheRestUpToEnd) {
+  vp::MemoryHost host;
+  auto r = vp::testing::run_script(
+      host, "program t;\nbegin\nup:\n  writeln('a');\n  goto up;\n  writeln('b');\nend.\n");
+  EXPECT_EQ(r.out, "a\nPascal Error - 'end.' not found or not properly terminated\n");
+  EXPECT_EQ(r.status, 0);
+}
+
+TEST(Goto, TargetNameEdges) {
+  // A second blank belongs to the name: never found.
+  Session a("  goto  done;\ndone:\n  writeln('no');\nend.\n", true);
+  a.run();
+  EXPECT_EQ(a.out(), "**[goto] ' done' \n");
+  EXPECT_STREQ(a.it().stread, "end.\n");
+
+  // No semicolon: the name ends with the line.
+  Session b("  goto done\n  writeln('no');\ndone:\n  writeln('yes');\n");
+  b.run();
+  EXPECT_EQ(b.out(), "yes\n");
+
+  // An empty name goes nowhere.
+  Session c("  goto ;\n  writeln('next');\n");
+  c.run();
+  EXPECT_EQ(c.out(), "next\n");
+
+  // A long name is cut to 59 characters.
+  const std::string long_name(70, 'a');
+  Session d("  goto " + long_name + ";\n" + long_name + ":\n  writeln('no');\n" +
+                long_name.substr(0, 59) + ":\n  writeln('yes');\n",
+            true);
+  d.run();
+  EXPECT_EQ(d.out(), "**[goto] '" + long_name.substr(0, 59) + "' \nyes\n");
+}
+
+TEST(Goto, MissingLabelAtScriptEndRunsNothingOfTheLastLine) {
+  Session s("  goto nowhere;\n  bump n;\n", false);
+  s.var("n", 'i', "0");
+  s.run();
+  EXPECT_STREQ(s.value("n"), "0");
+}
+
+// ---- repeat and until ----
+
+TEST(Until, WithoutRepeatFailsWithStatusOne) {
+  Session s("  writeln('a');\n  until i = 3;\n  writeln('b');\n");
+  s.var("i", 'i', "0");
+  EXPECT_EQ(s.run_to_exit(), 1);
+  EXPECT_EQ(s.out(), "a\nPascal Error: Need 'repeat' command for 'until' command \n");
+}
+
+TEST(Until, CountsToThreeWithTrace) {
+  Session s("  repeat\n  bump i;\n  until i = 3;\n", true);
+  s.var("i", 'i', "0");
+  s.run();
+  const std::string out = s.out();
+  EXPECT_EQ(count_of(out, "**[until] Tested False!\n"), 2);
+  EXPECT_EQ(count_of(out, "**[until] Tested True!\n"), 1);
+  EXPECT_EQ(count_of(out, "**[repeat] file pointer=9\n"), 1);
+  EXPECT_EQ(count_of(out, "**[until] Is '3' = '3' \n"), 1);
+  EXPECT_STREQ(s.value("i"), "3");
+}
+
+TEST(Until, ComparisonTraceOrder) {
+  const struct {
+    const char* op;
+    const char* line;
+  } ops[] = {{"=", "**[until] Is '9' = '2' \n"},
+             {"<", "**[until] Is '2' < '9' \n"},
+             {">", "**[until] Is '2' > '9' \n"},
+             {"!", "**[until] Is '9' ! '2' \n"}};
+  for (const auto& o : ops) {
+    Session s(std::string("  repeat\n  until i ") + o.op + " 9;\n", true);
+    s.var("i", 'i', "2");
+    s.run(2);
+    EXPECT_EQ(count_of(s.out(), o.line), 1) << o.op;
+  }
+}
+
+TEST(Until, VariableOperandsTakeTheirValues) {
+  // max in the operand first matches m (m occurs in max): i is compared with m's value.
+  Session s("  repeat\n  bump i;\n  until i = max;\n", true);
+  s.var("i", 'i', "0").var("m", 'i', "2").var("max", 'i', "1000");
+  s.run();
+  EXPECT_STREQ(s.value("i"), "2");
+  EXPECT_EQ(count_of(s.out(), "**[until] found variable NAME 'm' \n"), 2);
+  EXPECT_EQ(count_of(s.out(), "****[untill] found variable value '2' \n"), 2);
+}
+
+TEST(Until, RealsCompareAsNumbers) {
+  Session s("  repeat\n  bump r;\n  until r > lim;\n", true);
+  s.var("r", 'r', "0.000000").var("lim", 'r', "1.5");
+  s.run();
+  EXPECT_STREQ(s.value("r"), "2");
+  EXPECT_EQ(count_of(s.out(), "**[until] Is '2.000000' > '1.500000' \n"), 1);
+  EXPECT_EQ(count_of(s.out(), "**[until] Tested False!\n"), 1);
+}
+
+TEST(Until, StringsAndOtherTypes) {
+  const struct {
+    char type;
+    const char* value;
+    const char* condition;
+    bool ends;
+  } cases[] = {{'s', "done", "s = 'done'", true}, {'s', "abc", "s < 'm'", true},
+               {'s', "xyz", "s < 'm'", false},    {'s', "xyz", "s > 'm'", true},
+               {'s', "axb", "s $ 'x'", true},     {'s', "ab", "s $ 'x'", false},
+               {'i', "5", "s $ 5", false},        {'h', "5", "s = 5", false},
+               {'c', "5", "s = 5", false},        {'t', "5", "s = 5", false}};
+  for (const auto& c : cases) {
+    Session s("  repeat\n  writeln('x');\n  until " + std::string(c.condition) + ";\n");
+    s.var("s", c.type, c.value);
+    s.run(30);
+    // 30 lines: the repeat line, then the body and the until line again and again.
+    EXPECT_EQ(count_of(s.out(), "x\n"), c.ends ? 1 : 15) << c.condition;
+  }
+}
+
+TEST(Until, UnknownNameNeverHolds) {
+  Session s("  repeat\n  until zz = 1;\n", true);
+  s.run(2);
+  EXPECT_EQ(count_of(s.out(), "**[until] found var=zz->\n"), 1);
+  EXPECT_EQ(count_of(s.out(), "**[until] Tested False!\n"), 1);
+}
+
+TEST(Until, LoopsDoNotNest) {
+  // The outer until goes back to the inner loop's body.
+  Session s(
+      "  repeat\n  writeln('outer');\n  repeat\n  bump i;\n  until i > 1;\n"
+      "  bump j;\n  until j = 2;\n");
+  s.var("i", 'i', "0").var("j", 'i', "0");
+  s.run();
+  EXPECT_EQ(s.out(), "outer\n");
+  EXPECT_STREQ(s.value("i"), "3");
+}
+
+// ---- while ----
+
+TEST(While, CountRunsItsBodyTheGivenTimes) {
+  Session s(
+      "  while count 3 do\n  writeln('a');\n  end;\n  while count 2 do\n  writeln('b');\n"
+      "  end;\n  while count 3 do\n  writeln('c');\n  end;\n");
+  s.run();
+  EXPECT_EQ(s.out(), "a\na\na\nb\nb\nc\nc\nc\n");
+}
+
+TEST(While, CountWithoutUsableBoundRunsOnce) {
+  for (const char* head : {"  while count 0 do\n", "  while count n do\n", "  while count 05 do\n",
+                           "  while count x1 do\n"}) {
+    Session s(std::string(head) + "  writeln('a');\n  end;\n", true);
+    s.run(50);
+    EXPECT_EQ(count_of(s.out(), "a\n"), 1) << head;
+  }
+}
+
+TEST(While, LessAndMoreForms) {
+  const struct {
+    const char* head;
+    const char* start;
+    const char* step;
+    int passes;
+  } cases[] = {
+      {"  while i < 3 do\n", "0", "  bump i;\n", 3},
+      {"  while i <= 3 do\n", "0", "  bump i;\n", 4},
+      {"  while i < 3 do\n", "10", "  bump i;\n", 1},
+      {"  while i > 0 do\n", "3", "  drop i;\n", 3},
+      {"  while i >= 0 do\n", "3", "  drop i;\n", 4},
+      {"  while i < 2.5 do\n", "0", "  bump i;\n", 2},
+      {"  while i < 1000 do\n", "0", "  bump i;\n", 100},
+      {"  while i <5 do\n", "0", "  bump i;\n", 5},
+      {"  while i > -5 do\n", "0", "  drop i;\n", 5},
+  };
+  for (const auto& c : cases) {
+    Session s(std::string(c.head) + "  writeln('x');\n" + c.step + "  end;\n");
+    s.var("i", 'i', c.start);
+    s.run();
+    EXPECT_EQ(count_of(s.out(), "x\n"), c.passes) << c.head;
+  }
+}
+
+TEST(While, FirstNameInTheHeadLineBinds) {
+  // "h" occurs in "while": it binds, and it never changes, so the loop runs to the cap.
+  Session s("  while k < 3 do\n  bump k;\n  end;\n");
+  s.var("h", 'i', "0").var("k", 'i', "0");
+  EXPECT_EQ(s.run(), vp::kLineCap);
+  EXPECT_EQ(s.it().loop_slot, 0);
+}
+
+TEST(While, EndAtLineStartNeverCloses) {
+  Session s("  while count 3 do\n  writeln('a');\nend;\n  writeln('b');\n");
+  s.run();
+  EXPECT_EQ(s.out(), "a\nb\n");
+}
+
+TEST(While, IfBlockEndClosesThePass) {
+  // The if block's end line runs the loop test: the lines after it run only on the
+  // last pass, and the loop's own end line then finds the loop done.
+  Session s(
+      "  while count 3 do\n  if n = 0 then\n  begin\n  writeln('in');\n  end;\n"
+      "  writeln('tail');\n  end;\n  writeln('out');\n");
+  s.var("n", 'i', "0");
+  s.run();
+  EXPECT_EQ(s.out(), "in\nin\nin\ntail\nout\n");
+}
+
+TEST(While, TwoFormsNestedShareEndLines) {
+  Session s("  while count 2 do\n  while i < 3 do\n  bump i;\n  end;\n  end;\n");
+  s.var("i", 'i', "0");
+  s.run();
+  EXPECT_STREQ(s.value("i"), "3");
+}
+
+TEST(While, TraceOfHeadsAndEnds) {
+  Session s("  while i < 2 do\n  bump i;\n  end;\n", true);
+  s.var("i", 'i', "0");
+  s.run();
+  EXPECT_EQ(s.out(),
+            "**[while] var name 'i' \n"
+            "**[while] value of var '0' \n"
+            "**[while less] while less loop found! \n"
+            "**[while loop (less)] value ='2 d' found!\n"
+            "**[while loop] file pointer=17\n"
+            "**[END - sub end] end found! for 'while less' \n"
+            "**[while] value of var '1' \n"
+            "**[END - sub end] end found! for 'while less' \n"
+            "**[while] value of var '2' \n");
+
+  Session m("  while i >= 1 do\n  drop i;\n  end;\n", true);
+  m.var("i", 'i', "1");
+  m.run();
+  EXPECT_EQ(m.out(),
+            "**[while loop] var name 'i' \n"
+            "**[while loop] value of var '1' \n"
+            "**[while loop] value ='1 d' found!\n"
+            "**[while loop] file pointer=18\n"
+            "**[END - sub end] end found! for 'while more' \n"
+            "**[while] value of var '0' \n");
+}
+
+TEST(While, LongLinesReadAgainAreTheSameBytes) {
+  // The first body line is longer than the buffer: it is read as two lines, on every
+  // pass alike.
+  std::string first = "  writeln('a');";
+  first += std::string(255 - first.size(), ' ');
+  Session s("  while count 3 do" + std::string(300, ' ') + "\n" + first +
+            "  writeln('b');\n  end;\n");
+  s.run();
+  EXPECT_EQ(s.out(), "a\nb\na\nb\na\nb\n");
+}
+
+TEST(While, EndlessLoopStopsAtTheLineCap) {
+  vp::MemoryHost host;
+  auto r = vp::testing::run_script(host,
+                                   "program t;\nbegin\n  while count 9 do\n  end;\n"
+                                   "  while i < 1 do\n  end;\nend.\n");
+  EXPECT_EQ(r.out, "Pascal Error - 'end.' not found or not properly terminated\n");
+  EXPECT_EQ(r.status, 0);
+}
+
+}  // namespace
