@@ -7,7 +7,7 @@
 namespace vp {
 
 void repeat_mark(Interpreter& it) {
-  it.whereinfile = ftell(it.fp);
+  it.whereinfile = script_position(it);
   trace(it, "**[repeat] file pointer=%ld\n", it.whereinfile);
   it.repeat_cmd_found = 1;
 }
@@ -82,7 +82,7 @@ void pascal_until(Interpreter& it, int column) {
   if (type == 'r') holds = compare_reals(it, code, atof(value), atof(operand.c_str()));
   trace(it, holds ? "**[until] Tested True!\n" : "**[until] Tested False!\n");
 
-  if (!holds) fseek(it.fp, it.whereinfile, SEEK_SET);
+  if (!holds) seek_script(it, it.whereinfile);
 }
 
 }  // namespace vp

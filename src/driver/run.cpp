@@ -119,7 +119,17 @@ void lower_line(Interpreter& it) {
 }  // namespace
 
 bool read_script_line(Interpreter& it) {
-  return fgets(it.stread, kLineSize, it.fp) != nullptr;
+  return it.fp != nullptr && fgets(it.stread, kLineSize, it.fp) != nullptr;
+}
+
+long script_position(Interpreter& it) {
+  return it.fp == nullptr ? -1 : ftell(it.fp);
+}
+
+void seek_script(Interpreter& it, long position) {
+  // A position that could not be taken leaves the read where it is: the loop then
+  // runs on forward instead of back.
+  if (it.fp != nullptr && position >= 0) fseek(it.fp, position, SEEK_SET);
 }
 
 void step_line(Interpreter& it) {

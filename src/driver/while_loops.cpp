@@ -57,7 +57,7 @@ void comparison_head(Interpreter& it, WhileState& state, char op, long& saved,
   state.bound = to_int(bound.c_str());
 
   if (state.active == 0) {
-    saved = ftell(it.fp);
+    saved = script_position(it);
     trace(it, "**[while loop] file pointer=%ld\n", saved);
     state.active = 1;
   }
@@ -103,7 +103,7 @@ void while_count_head(Interpreter& it) {
   trace(it, "**[while loop] value ='%s' found!\n", bound.c_str());
   state.bound = to_int(bound.c_str());
 
-  it.whereinfileWL2 = ftell(it.fp);
+  it.whereinfileWL2 = script_position(it);
   trace(it, "**[while loop] file pointer=%ld\n", it.whereinfileWL2);
   state.active = 1;
 }
@@ -123,7 +123,7 @@ void while_end(Interpreter& it) {
     if (or_equal ? v > less.bound : v >= less.bound)
       finish(less);
     else
-      fseek(it.fp, it.whereinfileWL1, SEEK_SET);
+      seek_script(it, it.whereinfileWL1);
   }
 
   WhileState& more = it.while_more;
@@ -135,7 +135,7 @@ void while_end(Interpreter& it) {
     if (or_equal ? v < more.bound : v <= more.bound)
       finish(more);
     else
-      fseek(it.fp, it.whereinfileWL3, SEEK_SET);
+      seek_script(it, it.whereinfileWL3);
   }
 
   WhileState& count = it.while_count;
@@ -144,7 +144,7 @@ void while_end(Interpreter& it) {
     if (++count.passes >= count.bound)
       finish(count);
     else
-      fseek(it.fp, it.whereinfileWL2, SEEK_SET);
+      seek_script(it, it.whereinfileWL2);
   }
 }
 
