@@ -1,6 +1,7 @@
 // if, goto, repeat/until and the while loops, driven line by line over a MemoryHost.
-// Values change through a test-only line "  bump NAME" (adds 1) or "  drop NAME"
-// (subtracts 1), so loops can count without the assignment statement.
+// Edges that are easier to reach directly than through golden scripts. A test-only
+// line "  bump NAME" adds 1 to a variable, so a loop can count without depending on
+// the arithmetic.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -40,8 +41,7 @@ class Session {
     int count = 0;
     while (vp::read_script_line(it_)) {
       vp::step_line(it_);
-      tick("  bump ", 1);
-      tick("  drop ", -1);
+      bump();
       if (++count >= cap || it_.end_found) break;
     }
     return count;
@@ -67,14 +67,15 @@ class Session {
   Interpreter& it() { return it_; }
 
  private:
-  void tick(const char* word, int delta) {
+  void bump() {
+    const char* word = "  bump ";
     const char* at = strstr(it_.stread, word);
     if (at == nullptr) return;
     std::string name(at + strlen(word));
     name = name.substr(0, name.find_first_of(";\n"));
     const int slot = vp::find_variable(it_, name.c_str());
     if (slot < 0) return;
-    const std::string next = std::to_string(atoi(it_.value_of_variables[slot]) + delta);
+    const std::string next = std::to_string(atoi(it_.value_of_variables[slot]) + 1);
     vp::set_value(it_, slot, next.c_str());
   }
 
@@ -155,29 +156,6 @@ TEST(If, SkippedLineReadsAsBlanks) {
   s.run();
   EXPECT_STREQ(s.it().stread, "                 ");
   EXPECT_EQ(s.out(), "");
-}
-
-TEST(If, BlockRunsOrIsSkippedWhole) {
-  const std::string body =
-      "  if n = 1 then\n  begin\n  writeln('a');\n  writeln('b');\n  writeln('c');\n"
-      "  end;\n  writeln('after');\n";
-  Session yes(body);
-  yes.var("n", 'i', "1");
-  yes.run();
-  EXPECT_EQ(yes.out(), "a\nb\nc\nafter\n");
-  Session no(body);
-  no.var("n", 'i', "2");
-  no.run();
-  EXPECT_EQ(no.out(), "after\n");
-}
-
-TEST(If, SkipEndsAtFirstEndOfAnyBlock) {
-  Session s(
-      "  if n = 1 then\n  begin\n  writeln('a');\n    if n = 2 then\n    begin\n"
-      "  writeln('b');\n    end;\n  writeln('c');\n  end;\n");
-  s.var("n", 'i', "0");
-  s.run();
-  EXPECT_EQ(s.out(), "c\n");
 }
 
 TEST(If, LineWithAndIsNoIf) {
@@ -292,18 +270,6 @@ TEST(Goto, MissingLabelAtScriptEndRunsNothingOfTheLastLine) {
 
 // ---- repeat and until ----
 
-TEST(Until, CountsToThreeWithTrace) {
-  Session s("  repeat\n  bump i;\n  until i = 3;\n", true);
-  s.var("i", 'i', "0");
-  s.run();
-  const std::string out = s.out();
-  EXPECT_EQ(count_of(out, "**[until] Tested False!\n"), 2);
-  EXPECT_EQ(count_of(out, "**[until] Tested True!\n"), 1);
-  EXPECT_EQ(count_of(out, "**[repeat] file pointer=9\n"), 1);
-  EXPECT_EQ(count_of(out, "**[until] Is '3' = '3' \n"), 1);
-  EXPECT_STREQ(s.value("i"), "3");
-}
-
 TEST(Until, ComparisonTraceOrder) {
   const struct {
     const char* op;
@@ -318,16 +284,6 @@ TEST(Until, ComparisonTraceOrder) {
     s.run(2);
     EXPECT_EQ(count_of(s.out(), o.line), 1) << o.op;
   }
-}
-
-TEST(Until, VariableOperandsTakeTheirValues) {
-  // max in the operand first matches m (m occurs in max): i is compared with m's value.
-  Session s("  repeat\n  bump i;\n  until i = max;\n", true);
-  s.var("i", 'i', "0").var("m", 'i', "2").var("max", 'i', "1000");
-  s.run();
-  EXPECT_STREQ(s.value("i"), "2");
-  EXPECT_EQ(count_of(s.out(), "**[until] found variable NAME 'm' \n"), 2);
-  EXPECT_EQ(count_of(s.out(), "****[untill] found variable value '2' \n"), 2);
 }
 
 TEST(Until, RealsCompareAsNumbers) {
@@ -366,17 +322,6 @@ TEST(Until, UnknownNameNeverHolds) {
   EXPECT_EQ(count_of(s.out(), "**[until] Tested False!\n"), 1);
 }
 
-TEST(Until, LoopsDoNotNest) {
-  // The outer until goes back to the inner loop's body.
-  Session s(
-      "  repeat\n  writeln('outer');\n  repeat\n  bump i;\n  until i > 1;\n"
-      "  bump j;\n  until j = 2;\n");
-  s.var("i", 'i', "0").var("j", 'i', "0");
-  s.run();
-  EXPECT_EQ(s.out(), "outer\n");
-  EXPECT_STREQ(s.value("i"), "3");
-}
-
 // ---- while ----
 
 TEST(While, CountWithoutUsableBoundRunsOnce) {
@@ -386,90 +331,6 @@ TEST(While, CountWithoutUsableBoundRunsOnce) {
     s.run(50);
     EXPECT_EQ(count_of(s.out(), "a\n"), 1) << head;
   }
-}
-
-TEST(While, LessAndMoreForms) {
-  const struct {
-    const char* head;
-    const char* start;
-    const char* step;
-    int passes;
-  } cases[] = {
-      {"  while i < 3 do\n", "0", "  bump i;\n", 3},
-      {"  while i <= 3 do\n", "0", "  bump i;\n", 4},
-      {"  while i < 3 do\n", "10", "  bump i;\n", 1},
-      {"  while i > 0 do\n", "3", "  drop i;\n", 3},
-      {"  while i >= 0 do\n", "3", "  drop i;\n", 4},
-      {"  while i < 2.5 do\n", "0", "  bump i;\n", 2},
-      {"  while i < 1000 do\n", "0", "  bump i;\n", 100},
-      {"  while i <5 do\n", "0", "  bump i;\n", 5},
-      {"  while i > -5 do\n", "0", "  drop i;\n", 5},
-  };
-  for (const auto& c : cases) {
-    Session s(std::string(c.head) + "  writeln('x');\n" + c.step + "  end;\n");
-    s.var("i", 'i', c.start);
-    s.run();
-    EXPECT_EQ(count_of(s.out(), "x\n"), c.passes) << c.head;
-  }
-}
-
-TEST(While, FirstNameInTheHeadLineBinds) {
-  // "h" occurs in "while": it binds, and it never changes, so the loop runs to the cap.
-  Session s("  while k < 3 do\n  bump k;\n  end;\n");
-  s.var("h", 'i', "0").var("k", 'i', "0");
-  EXPECT_EQ(s.run(), vp::kLineCap);
-  EXPECT_EQ(s.it().loop_slot, 0);
-}
-
-TEST(While, EndAtLineStartNeverCloses) {
-  Session s("  while count 3 do\n  writeln('a');\nend;\n  writeln('b');\n");
-  s.run();
-  EXPECT_EQ(s.out(), "a\nb\n");
-}
-
-TEST(While, IfBlockEndClosesThePass) {
-  // The if block's end line runs the loop test: the lines after it run only on the
-  // last pass, and the loop's own end line then finds the loop done.
-  Session s(
-      "  while count 3 do\n  if n = 0 then\n  begin\n  writeln('in');\n  end;\n"
-      "  writeln('tail');\n  end;\n  writeln('out');\n");
-  s.var("n", 'i', "0");
-  s.run();
-  EXPECT_EQ(s.out(), "in\nin\nin\ntail\nout\n");
-}
-
-TEST(While, TwoFormsNestedShareEndLines) {
-  Session s("  while count 2 do\n  while i < 3 do\n  bump i;\n  end;\n  end;\n");
-  s.var("i", 'i', "0");
-  s.run();
-  EXPECT_STREQ(s.value("i"), "3");
-}
-
-TEST(While, TraceOfHeadsAndEnds) {
-  Session s("  while i < 2 do\n  bump i;\n  end;\n", true);
-  s.var("i", 'i', "0");
-  s.run();
-  EXPECT_EQ(s.out(),
-            "**[while] var name 'i' \n"
-            "**[while] value of var '0' \n"
-            "**[while less] while less loop found! \n"
-            "**[while loop (less)] value ='2 d' found!\n"
-            "**[while loop] file pointer=17\n"
-            "**[END - sub end] end found! for 'while less' \n"
-            "**[while] value of var '1' \n"
-            "**[END - sub end] end found! for 'while less' \n"
-            "**[while] value of var '2' \n");
-
-  Session m("  while i >= 1 do\n  drop i;\n  end;\n", true);
-  m.var("i", 'i', "1");
-  m.run();
-  EXPECT_EQ(m.out(),
-            "**[while loop] var name 'i' \n"
-            "**[while loop] value of var '1' \n"
-            "**[while loop] value ='1 d' found!\n"
-            "**[while loop] file pointer=18\n"
-            "**[END - sub end] end found! for 'while more' \n"
-            "**[while] value of var '0' \n");
 }
 
 TEST(While, LongLinesReadAgainAreTheSameBytes) {

@@ -49,4 +49,10 @@ begin
     k := k - 1;
   end;
   writeln(' negative bound');
+  n := 0;
+  while n <2 do
+    write(n);
+    n := n + 1;
+  end;
+  writeln(' no blank after the operator');
 end.
