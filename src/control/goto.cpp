@@ -12,6 +12,11 @@ bool ends_leading_word(char c) {
   return c == ' ' || c == ':' || c == '\n' || c == '\r' || c == '\0';
 }
 
+// The target runs to the first semicolon, or to the end of the line without one.
+bool ends_target(char c) {
+  return c == ';' || c == '\n' || c == '\r' || c == '\0';
+}
+
 bool is_label_line(const char* line, const char* target) {
   if (line[0] != target[0]) return false;
   int n = 0;
@@ -25,8 +30,7 @@ void pascal_goto(Interpreter& it, int column) {
   const LineView line(it.stread);
   Text<kTargetSize> target;
   // Nothing is trimmed: a second blank after "goto" belongs to the name.
-  for (int p = column; line[p] != ';' && line[p] != '\0' && line[p] != '\n' && line[p] != '\r'; ++p)
-    target.push(line[p]);
+  for (int p = column; !ends_target(line[p]); ++p) target.push(line[p]);
   trace(it, "**[goto] '%s' \n", target.c_str());
   // A goto that names no place goes nowhere.
   if (target.empty()) return;
