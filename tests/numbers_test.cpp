@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -11,6 +12,8 @@
 #include <random>
 #include <string>
 #include <vector>
+
+#include "vp/text.hpp"
 
 namespace {
 
@@ -138,6 +141,36 @@ TEST(ToReal, AgreesWithAtof) {
   for (int i = 0; i < 20000; ++i) {
     const std::string t = std::to_string(any(random) >> (i % 60));
     EXPECT_EQ(vp::to_real(t.c_str()), atof(t.c_str())) << t;
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// strtol saturated to 32 bits: what to_int must give for every text.
+int to_int_by_library(const char* text) {
+  const long v = strtol(text, nullptr, 10);
+  if (v > INT_MAX) return INT_MAX;
+  if (v < INT_MIN) return INT_MIN;
+  return static_cast<int>(v);
+}
+
+TEST(ToInt, AgreesWithTheLibrarySaturated) {
+  const char* texts[] = {"0",           "7",           "-7",
+                         "+7",          " \t\n12",     "999999999",
+                         "1000000000",  "2147483647",  "2147483648",
+                         "-2147483648", "-2147483649", "99999999999999999999",
+                         "0012",        "12abc",       "",
+                         "-",           "+",           "abc",
+                         "0x1f",        "- 5",         "3.9",
+                         "-0",          " 500 then",   "1e3"};
+  for (const char* t : texts) EXPECT_EQ(vp::to_int(t), to_int_by_library(t)) << t;
+  std::mt19937 random(9);
+  std::uniform_int_distribution<int64_t> any(-99999999999, 99999999999);
+  for (int i = 0; i < 20000; ++i) {
+    const std::string t = std::to_string(any(random) >> (i % 40));
+    ASSERT_EQ(vp::to_int(t.c_str()), to_int_by_library(t.c_str())) << t;
   }
 }
 

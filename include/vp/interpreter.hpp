@@ -2,6 +2,7 @@
 // names the language's own documentation uses, so a fresh Interpreter is a fresh run.
 #pragma once
 
+#include <bit>
 #include <cstdarg>
 #include <cstdint>
 #include <cstdio>
@@ -37,6 +38,8 @@ struct NameIndex {
   // next[slot] the one after slot.
   unsigned short head[256];
   unsigned short next[kSlots];
+  // Bit i: the name of named[i], for i below 64, begins with this character.
+  uint64_t starts_with[256];
 };
 
 // State of one while form.
@@ -109,6 +112,9 @@ struct Interpreter {
   // so that the step can tell when a handler has read a further line.
   long line_start = 0;
   unsigned line_generation = 0;
+  // The read position of the script, kept as lines are read so that it need not be
+  // asked of the stream for every line; -1 when it cannot be known.
+  long script_at = 0;
   LineCache line_cache = {};
 };
 
@@ -149,37 +155,38 @@ int find_variable(const Interpreter& it, const char* name);
 // Builds the name index; called once "begin" has been seen.
 void freeze_names(Interpreter& it);
 
-// The set of bytes in a text, for quick tests of whether a name can occur in it.
-struct ByteSet {
-  uint64_t bits[4] = {};
-  explicit ByteSet(const char* text) {
-    for (; *text != '\0'; ++text) add(static_cast<unsigned char>(*text));
-  }
-  void add(unsigned char c) { bits[c >> 6] |= uint64_t{1} << (c & 63); }
-  bool has(unsigned char c) const { return (bits[c >> 6] >> (c & 63) & 1) != 0; }
-};
-
 // Calls visit(slot) for every slot, ascending, whose name is not empty and occurs in
 // text as text stands at that moment (visit may change it). With the name index only
-// the named slots are tried, and a name whose first character is not in the text is
-// passed over without a search.
+// the named slots whose first character is in the text are searched for.
 template <class Visit>
 void for_each_name_in(const Interpreter& it, const char* text, Visit&& visit) {
-  if (it.names.built) {
-    ByteSet present(text);
-    for (int i = 0; i < it.names.named_count; ++i) {
-      const int slot = it.names.named[i];
+  const NameIndex& index = it.names;
+  if (!index.built) {
+    for (int slot = 0; slot < kSlots; ++slot) {
       const char* name = it.variable_names[slot];
-      if (!present.has(static_cast<unsigned char>(name[0])) || strstr(text, name) == nullptr)
-        continue;
-      visit(slot);
-      present = ByteSet(text);  // the visit may have changed the text
+      if (name[0] != '\0' && strstr(text, name) != nullptr) visit(slot);
     }
     return;
   }
-  for (int slot = 0; slot < kSlots; ++slot) {
-    const char* name = it.variable_names[slot];
-    if (name[0] != '\0' && strstr(text, name) != nullptr) visit(slot);
+  // The first 64 named slots by a mask of those whose first character is in the
+  // text, the rest one by one.
+  const auto candidates = [&index](const char* t) {
+    uint64_t mask = 0;
+    for (; *t != '\0'; ++t) mask |= index.starts_with[static_cast<unsigned char>(*t)];
+    return mask;
+  };
+  uint64_t left = candidates(text);
+  while (left != 0) {
+    const int i = std::countr_zero(left);
+    left &= left - 1;
+    const int slot = index.named[i];
+    if (strstr(text, it.variable_names[slot]) == nullptr) continue;
+    visit(slot);
+    left = candidates(text) & (~uint64_t{0} << i << 1);  // the text may have changed
+  }
+  for (int i = 64; i < index.named_count; ++i) {
+    const int slot = index.named[i];
+    if (strstr(text, it.variable_names[slot]) != nullptr) visit(slot);
   }
 }
 

@@ -22,7 +22,8 @@ struct OperatorTexts {
 
 OperatorTexts operator_texts(const char* line) {
   OperatorTexts found;
-  for (const char* p = strchr(line, ' '); p != nullptr; p = strchr(p + 1, ' ')) {
+  for (const char* p = line; *p != '\0'; ++p) {
+    if (*p != ' ') continue;
     const char op = p[1];
     const char after = op == '\0' ? '\0' : p[2];
     switch (op) {

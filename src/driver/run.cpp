@@ -275,19 +275,29 @@ uint64_t rows_in_line(Interpreter& it, bool quick) {
 
 bool read_script_line(Interpreter& it) {
   if (it.fp == nullptr) return false;
-  it.line_start = ftell(it.fp);
   ++it.line_generation;
-  return fgets_unlocked(it.stread, kLineSize, it.fp) != nullptr;
+  it.line_start = it.script_at;
+  if (fgets_unlocked(it.stread, kLineSize, it.fp) == nullptr) return false;
+  // The read position moves by the length of the line, unless a NUL byte in it
+  // hides part of what was read: a line that is cut short of its line end and of
+  // the buffer's size, at the end of the file or at such a byte, asks the stream.
+  const size_t length = strlen(it.stread);
+  if (length == kLineSize - 1 || (length > 0 && it.stread[length - 1] == '\n'))
+    it.script_at = it.line_start < 0 ? -1 : it.line_start + static_cast<long>(length);
+  else
+    it.script_at = ftell(it.fp);
+  return true;
 }
 
 long script_position(Interpreter& it) {
-  return it.fp == nullptr ? -1 : ftell(it.fp);
+  return it.fp == nullptr ? -1 : it.script_at;
 }
 
 void seek_script(Interpreter& it, long position) {
   // A position that could not be taken leaves the read where it is: the loop then
   // runs on forward instead of back.
-  if (it.fp != nullptr && position >= 0) fseek(it.fp, position, SEEK_SET);
+  if (it.fp != nullptr && position >= 0 && fseek(it.fp, position, SEEK_SET) == 0)
+    it.script_at = position;
 }
 
 void step_line(Interpreter& it) {
@@ -350,6 +360,7 @@ int run(Interpreter& it, int argc, const char* const* argv) {
   }
 
   it.fp = argc > 1 ? it.host.open_script(path) : nullptr;
+  if (it.fp != nullptr) it.script_at = ftell(it.fp);
   if (it.fp == nullptr) {
     out_text(it, "VarnPascal:Sorry no file or flag specified\n");
     return 1;

@@ -67,8 +67,16 @@ int format_fixed(double value, int decimals, char* out) {
     if (rest > half || (rest == half && (scaled & 1) != 0)) ++scaled;
   }
 
-  const uint64_t whole = static_cast<uint64_t>(scaled / scale);
-  const uint64_t part = static_cast<uint64_t>(scaled % scale);
+  uint64_t whole;
+  uint64_t part;
+  if (scaled >> 64 == 0) {  // the usual case: a 64-bit division suffices
+    const auto narrow = static_cast<uint64_t>(scaled);
+    whole = narrow / scale;
+    part = narrow % scale;
+  } else {
+    whole = static_cast<uint64_t>(scaled / scale);
+    part = static_cast<uint64_t>(scaled % scale);
+  }
 
   char text[kNumberTextSize];
   char* const end = text + sizeof(text);

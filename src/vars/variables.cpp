@@ -35,7 +35,13 @@ void freeze_names(Interpreter& it) {
     index.next[slot] = index.head[first];
     index.head[first] = static_cast<unsigned short>(slot + 1);
   }
-  for (int i = 0; i < count; ++i) index.named[i] = named_down[count - 1 - i];
+  memset(index.starts_with, 0, sizeof(index.starts_with));
+  for (int i = 0; i < count; ++i) {
+    const int slot = named_down[count - 1 - i];
+    index.named[i] = static_cast<unsigned char>(slot);
+    if (i < 64)
+      index.starts_with[static_cast<unsigned char>(it.variable_names[slot][0])] |= uint64_t{1} << i;
+  }
   index.named_count = count;
   index.built = true;
 }
