@@ -24,14 +24,18 @@ struct Row {
 constexpr bool kAnyCase = true;
 constexpr bool kExact = false;
 
-bool before_begin(const Interpreter& it) { return !it.begin_found; }
+bool before_begin(const Interpreter& it) {
+  return !it.begin_found;
+}
 bool var_continuation(const Interpreter& it) {
   return !it.begin_found && strchr(it.stread, ':') != nullptr && it.block_type == 1;
 }
 bool const_continuation(const Interpreter& it) {
   return !it.begin_found && strchr(it.stread, '=') != nullptr && it.block_type == 2;
 }
-bool label_continuation(const Interpreter& it) { return !it.begin_found && it.block_type == 3; }
+bool label_continuation(const Interpreter& it) {
+  return !it.begin_found && it.block_type == 3;
+}
 
 // Tested top to bottom on every line; every row that matches runs, so one line can
 // start several statements, always in this order.
@@ -39,11 +43,18 @@ const Row kStatements[] = {
     {"  write(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_writeln(it, c); }},
     {"  append(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_rewrite(it, c); }},
     {"  rewrite(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_rewrite(it, c); }},
+    {"  findrp(", kAnyCase, nullptr, [](Interpreter& it, int c) { v_pascal_findrp(it, c); }},
+    {"  findow(", kAnyCase, nullptr, [](Interpreter& it, int c) { v_pascal_findow(it, c); }},
+    {"  insert(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_insert(it, c); }},
+    {"  delete(", kAnyCase, nullptr,
+     [](Interpreter& it, int c) { pascal_delete(it, it.stread, c); }},
     {"  writeln(", kAnyCase, nullptr,
      [](Interpreter& it, int c) {
        pascal_writeln(it, c);
        out_char(it, '\n');
      }},
+    {"  read(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_read(it, c); }},
+    {"  readln(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_read(it, c); }},
     {"  closefile(", kAnyCase, nullptr, [](Interpreter& it, int) { v_pascal_closefile(it); }},
     {"const", kExact, before_begin, [](Interpreter& it, int) { pascal_var(it, 1); }},
     {"var ", kExact, before_begin, [](Interpreter& it, int) { pascal_var(it, 0); }},
