@@ -125,13 +125,3 @@ TEST(Read, PromptIsOnScreenBeforeTheProgramWaits) {
   vp::run(*it, 2, argv);
   EXPECT_EQ(host.written_at_first_read, 6);
 }
-
-TEST(Read, AnyCaseAndBothKeywords) {
-  EXPECT_EQ(run_with_input(kTwoWords,
-                           "  READ(w);\n"
-                           "  writeln(w);\n"
-                           "  ReadLn(w);\n"
-                           "  writeln(w);\n",
-                           "a\nb c"),
-            "a\nb\n");
-}

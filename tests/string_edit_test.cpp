@@ -51,30 +51,6 @@ TEST(Insert, FullValueKeepsItsTailWhole) {
       ("abXYZ" + v.substr(2)).substr(0, 255) + "\n");
 }
 
-TEST(Insert, PositionsOutsideTheValueGoToItsEnds) {
-  const std::string decls = constant("a", "hello") + constant("b", "hello") +
-                            constant("c", "hello") + constant("d", "hello");
-  EXPECT_EQ(run_body(decls,
-                     "  insert('<',a,0);\n  writeln(a);\n"
-                     "  insert('<',b,-9);\n  writeln(b);\n"
-                     "  insert('<',c,?);\n  writeln(c);\n"
-                     "  insert('>',d,99);\n  writeln(d);\n"),
-            "<hello\n<hello\n<hello\nhello>\n");
-}
-
-TEST(Insert, MalformedStatementsChangeNothing) {
-  const std::string decls = constant("s", "hello") + constant("src", "abc");
-  EXPECT_EQ(run_body(decls,
-                     "  insert('XY,s,2);\n"
-                     "  insert('XY',s);\n"
-                     "  insert(src s,2);\n"
-                     "  insert(missing,s,2);\n"
-                     "  insert('XY',missing,2);\n"
-                     "  insert(\n"
-                     "  writeln(s);\n"),
-            "Pascal Error: Parse error with writeln\nhello\n");
-}
-
 TEST(Insert, StatementCutByTheEndOfAFullLine) {
   // The statement ends at the last byte of the line buffer.
   const std::string statement = "  insert('XY',s,3";
@@ -86,26 +62,6 @@ TEST(Delete, LongValuesKeepTheirWholeTail) {
   const std::string v = full_value();
   EXPECT_EQ(run_body(constant("s", pattern(200)), kMakeFull + "  delete(s,2,3);\n  writeln(s);\n"),
             "a" + v.substr(4) + "\n");
-}
-
-TEST(Delete, PositionsThatNameNoCharacterDeleteNothing) {
-  const std::string decls =
-      constant("a", "hello") + constant("b", "hello") + constant("c", "hello");
-  EXPECT_EQ(run_body(decls,
-                     "  delete(a,0,2);\n  writeln(a);\n"
-                     "  delete(b,?,2);\n  writeln(b);\n"
-                     "  delete(c,2,-1);\n  writeln(c);\n"),
-            "hello\nhello\nhello\n");
-}
-
-TEST(Delete, MalformedStatementsChangeNothing) {
-  EXPECT_EQ(run_body(constant("s", "hello"),
-                     "  delete(s);\n"
-                     "  delete(s\n"
-                     "  delete(\n"
-                     "  delete(s,\n"
-                     "  writeln(s);\n"),
-            "hello\n");
 }
 
 TEST(Delete, BuiltInsAboveSlot249AreReportedAndStillEdited) {

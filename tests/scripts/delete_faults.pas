@@ -13,6 +13,9 @@ begin
   writeln(c);
   delete(d 2,1);
   delete(d);
+  delete(d
+  delete(d,
+  delete(
   writeln(d);
   delete(e,2,3
   writeln(e);

@@ -22,6 +22,7 @@ begin
   insert('XY',d);
   insert('XY',d 2);
   insert(a d,2);
+  insert(
   write('missing comma: ');
   writeln(d);
   insert(nosuch,e,2);

@@ -8,6 +8,12 @@ const f = hello;
 const g = hello;
 const h = hello;
 const i = hello;
+const a2 = hello;
+const b2 = hello;
+const c2 = hello;
+const d2 = hello;
+const f2 = hello;
+const h2 = hello;
 begin
   insert(' world',a,6);
   insert(' world',b,6);
@@ -36,5 +42,24 @@ begin
   writeln(h);
   findrp(i, 'o', '0');
   writeln(i);
+  insert(' world',a2,6);
+  insert(' world',b2,6);
+  insert(' world',c2,6);
+  insert(' world',d2,6);
+  insert(' world',f2,6);
+  insert(' world',h2,6);
+  findow(a2,'world','there');
+  writeln(a2);
+  findow(b2,'o','0');
+  writeln(b2);
+  FindOW(c2,'hello','hi');
+  writeln(c2);
+  findow(d2,'world','everyone');
+  writeln(d2);
+  findow(f2,'','J');
+  writeln(f2);
+  findow(h2,'world','a,b');
+  writeln(h2);
   findrp(nosuch,'o','0');
+  findow(nosuch,'o','0');
 end.
