@@ -40,6 +40,8 @@ bool label_continuation(const Interpreter& it) {
 // Tested top to bottom on every line; every row that matches runs, so one line can
 // start several statements, always in this order.
 const Row kStatements[] = {
+    {"  wround(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_wround(it, c); }},
+    {"  wsqrt(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_wsqrt(it, c); }},
     {"  write(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_writeln(it, c); }},
     {"  append(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_rewrite(it, c); }},
     {"  rewrite(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_rewrite(it, c); }},
@@ -53,9 +55,29 @@ const Row kStatements[] = {
        pascal_writeln(it, c);
        out_char(it, '\n');
      }},
+    {"  writewc(", kAnyCase, nullptr, [](Interpreter& it, int c) { v_pascal_writewc(it, c); }},
     {"  read(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_read(it, c); }},
     {"  readln(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_read(it, c); }},
+    {"  query_remote_web_client(", kAnyCase, nullptr,
+     [](Interpreter& it, int) { query_remote_web_client(it); }},
+    {"  read_version(", kAnyCase, nullptr,
+     [](Interpreter& it, int c) { v_pascal_read_version(it, c); }},
+    {"  read_http_user_agent(", kAnyCase, nullptr,
+     [](Interpreter& it, int c) { read_http_user_agent(it, it.stread, c); }},
+    {"  read_query_string(", kAnyCase, nullptr,
+     [](Interpreter& it, int c) { read_query_string(it, it.stread, c); }},
+    {"  read_remote_addr(", kAnyCase, nullptr,
+     [](Interpreter& it, int c) { read_remote_addr(it, it.stread, c); }},
+    {"  read_date(", kAnyCase, nullptr, [](Interpreter& it, int c) { v_pascal_read_date(it, c); }},
+    {"  read_content_length(", kAnyCase, nullptr,
+     [](Interpreter& it, int c) { read_content_length(it, it.stread, c); }},
+    {"  halt;", kAnyCase, nullptr, [](Interpreter& it, int) { pascal_halt(it, it.stread); }},
+    {"  halt(", kAnyCase, nullptr, [](Interpreter& it, int) { pascal_halt(it, it.stread); }},
+    {"  writewh(", kAnyCase, nullptr, [](Interpreter& it, int) { v_pascal_writewh(it); }},
     {"  closefile(", kAnyCase, nullptr, [](Interpreter& it, int) { v_pascal_closefile(it); }},
+    {"  system('", kAnyCase, nullptr, [](Interpreter& it, int) { v_pascal_system(it, it.stread); }},
+    {"  exec('", kAnyCase, nullptr, [](Interpreter& it, int) { v_pascal_system(it, it.stread); }},
+    {"  delay(", kAnyCase, nullptr, [](Interpreter& it, int) { pascal_delay(it, it.stread); }},
     {"const", kExact, before_begin, [](Interpreter& it, int) { pascal_var(it, 1); }},
     {"var ", kExact, before_begin, [](Interpreter& it, int) { pascal_var(it, 0); }},
     {"   ", kExact, var_continuation, [](Interpreter& it, int) { pascal_var(it, 0); }},
@@ -103,6 +125,7 @@ void step_line(Interpreter& it) {
     if (!row_matches(it, row)) continue;
     row.action(it, it.indent + static_cast<int>(row.keyword.size()) - 2);
   }
+  assign_step(it);
 }
 
 int run(Interpreter& it, int argc, const char* const* argv) {
