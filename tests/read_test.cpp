@@ -17,12 +17,12 @@ std::string run_with_input(const std::string& declarations, const std::string& b
   return run_script(host, program(declarations, body)).out;
 }
 
-const char* kTwoWords = "var w : string;\n";
+const char* kTwoWords = "var v : string;\n";
 const char* kShowTwoReads =
-    "  read(w);\n"
-    "  writeln(w);\n"
-    "  read(w);\n"
-    "  writeln(w);\n";
+    "  read(v);\n"
+    "  writeln(v);\n"
+    "  read(v);\n"
+    "  writeln(v);\n";
 
 // Records how much had been written when the interpreter first asked for input.
 class PromptHost final : public vp::Host {
@@ -71,9 +71,9 @@ TEST(Read, EveryKindOfWhiteSpaceSeparatesWords) {
 }
 
 TEST(Read, EndOfInputEmptiesTheVariable) {
-  EXPECT_EQ(run_with_input("const w = old;\n", "  read(w);\n  writeln('[', w, ']');\n", ""),
+  EXPECT_EQ(run_with_input("const v = old;\n", "  read(v);\n  writeln('[', v, ']');\n", ""),
             "[]\n");
-  EXPECT_EQ(run_with_input("const w = old;\n", "  read(w);\n  writeln('[', w, ']');\n", " \n\t\n"),
+  EXPECT_EQ(run_with_input("const v = old;\n", "  read(v);\n  writeln('[', v, ']');\n", " \n\t\n"),
             "[]\n");
 }
 
@@ -84,9 +84,9 @@ TEST(Read, ANulByteEndsTheStoredValue) {
 TEST(Read, AnUnknownNameStillConsumesItsWord) {
   EXPECT_EQ(run_with_input(kTwoWords,
                            "  read(nosuch);\n"
-                           "  read(w );\n"
-                           "  read(w);\n"
-                           "  writeln(w);\n",
+                           "  read(v );\n"
+                           "  read(v);\n"
+                           "  writeln(v);\n",
                            "one two three"),
             "three\n");
 }
@@ -101,24 +101,24 @@ TEST(Read, TheTypeLetterIsNeitherTestedNorChanged) {
 
 TEST(Read, NameWithoutParenthesisEndsWithTheLine) {
   // Also as the last line of the file, without a line end.
-  EXPECT_EQ(run_with_input(kTwoWords, "  read(w\n  writeln(w);\n", "seen"), "seen\n");
+  EXPECT_EQ(run_with_input(kTwoWords, "  read(v\n  writeln(v);\n", "seen"), "seen\n");
   vp::MemoryHost host;
   host.input = "kept";
-  auto r = run_script(host, "program t;\nvar w : string;\nbegin\n  read(w", {"-d"});
+  auto r = run_script(host, "program t;\nvar v : string;\nbegin\n  read(v", {"-d"});
   EXPECT_NE(r.out.find("**[READ] Read value store 'kept' \n"), std::string::npos) << r.out;
 }
 
 TEST(Read, StatementAtTheEndOfAFullLine) {
   // The statement fills the line buffer up to its last byte; the line end arrives
   // as a line of its own.
-  const std::string statement = "  read(w";
+  const std::string statement = "  read(v";
   const std::string line = std::string(255 - statement.size(), ' ') + statement + "\n";
-  EXPECT_EQ(run_with_input(kTwoWords, line + "  writeln(w);\n", "word"), "word\n");
+  EXPECT_EQ(run_with_input(kTwoWords, line + "  writeln(v);\n", "word"), "word\n");
 }
 
 TEST(Read, PromptIsOnScreenBeforeTheProgramWaits) {
   PromptHost host;
-  host.inner.scripts["t.pas"] = program(kTwoWords, "  write('Name? ');\n  read(w);\n");
+  host.inner.scripts["t.pas"] = program(kTwoWords, "  write('Name? ');\n  read(v);\n");
   host.inner.input = "Ann";
   auto it = std::make_unique<vp::Interpreter>(host);
   const char* argv[] = {"vp", "t.pas"};

@@ -58,6 +58,15 @@ TEST(Insert, StatementCutByTheEndOfAFullLine) {
   EXPECT_EQ(run_body(constant("s", "hello"), line + "  writeln(s);\n"), "heXYllo\n");
 }
 
+TEST(StringEdit, AssignedValuesAreEditedInPlace) {
+  EXPECT_EQ(run_body("var s : string;\n",
+                     "  s := 'hello world';\n"
+                     "  insert('big ',s,7);\n  writeln(s);\n"
+                     "  delete(s,1,6);\n  writeln(s);\n"
+                     "  findrp(s,'big','BIG');\n  writeln(s);\n"),
+            "hello big world\nbig world\nBIG world\n");
+}
+
 TEST(Delete, LongValuesKeepTheirWholeTail) {
   const std::string v = full_value();
   EXPECT_EQ(run_body(constant("s", pattern(200)), kMakeFull + "  delete(s,2,3);\n  writeln(s);\n"),

@@ -1,12 +1,12 @@
 program longword;
-var w : string;
+var word : string;
 begin
-  read(w);
-  writeln('[', w, ']');
-  read(w);
-  writeln('[', w, ']');
-  read(w);
-  writeln('[', w, ']');
-  read(w);
-  writeln('[', w, ']');
+  read(word);
+  writeln('[', word, ']');
+  read(word);
+  writeln('[', word, ']');
+  read(word);
+  writeln('[', word, ']');
+  read(word);
+  writeln('[', word, ']');
 end.
