@@ -13,18 +13,18 @@ if at then greeting = greeting:sub(1, at - 1) .. "Howdy" .. greeting:sub(at + 5)
 io.write("<html>\n")
 io.write("<head><title>", title, "</title></head>\n")
 io.write("<body>\n")
-io.write("<h1>", title, "</h1>\n")
-io.write("<p>", greeting, "!</p>\n")
+io.write("<h1>", escape(title), "</h1>\n")
+io.write("<p>", escape(greeting), "!</p>\n")
 io.write("<p>", escape('Tom & Jerry say <hi> to "you"'), "</p>\n")
 title = title:sub(7)
-io.write("<p>", title, "</p>\n")
+io.write("<p>", escape(title), "</p>\n")
 local k = 0
 io.write("<table>\n")
 for _ = 1, 20 do
   k = k + 1
   local row = "Entry " .. k
   if k > 15 then row = row .. " (new)" end
-  io.write("<tr><td>", k, "</td><td>", row, "</td></tr>\n")
+  io.write("<tr><td>", k, "</td><td>", escape(row), "</td></tr>\n")
 end
 io.write("</table>\n")
 io.write("<p>", escape("Rows: 20 & counting"), "</p>\n")

@@ -23,12 +23,15 @@ fi
 echo '<html>'
 echo "<head><title>$title</title></head>"
 echo '<body>'
-echo "<h1>$title</h1>"
-echo "<p>$greeting!</p>"
+escape "$title"
+echo "<h1>$escaped</h1>"
+escape "$greeting"
+echo "<p>$escaped!</p>"
 escape 'Tom & Jerry say <hi> to "you"'
 echo "<p>$escaped</p>"
 title=${title:6}
-echo "<p>$title</p>"
+escape "$title"
+echo "<p>$escaped</p>"
 k=0
 echo '<table>'
 for ((n = 0; n < 20; n++)); do
@@ -37,7 +40,8 @@ for ((n = 0; n < 20; n++)); do
   if ((k > 15)); then
     row="$row (new)"
   fi
-  echo "<tr><td>$k</td><td>$row</td></tr>"
+  escape "$row"
+  echo "<tr><td>$k</td><td>$escaped</td></tr>"
 done
 echo '</table>'
 escape 'Rows: 20 & counting'
