@@ -9,7 +9,7 @@
 namespace {
 
 vp::LineFacts facts(uint64_t rows) {
-  return vp::LineFacts{rows, 0, 2};
+  return vp::LineFacts{rows, 0, 2, {}};
 }
 
 TEST(LineCache, AnswersOnlyForTheSameTextAtTheSamePlace) {

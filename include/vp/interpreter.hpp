@@ -25,6 +25,9 @@ inline constexpr int kSlotInfo = 254;
 inline constexpr int kSlotCurrentDir = 255;
 inline constexpr int kMaxDeclarations = 249;  // slots 0 to 248
 
+// Finds the operator texts of a line in one pass.
+OperatorTexts operator_texts(const char* line);
+
 // A lookup index over the variable names. Declarations run only before "begin",
 // so from the line that holds it on, names and constants no longer change; the
 // index is built then and spares every lookup a pass over all 256 slots.
@@ -115,6 +118,10 @@ struct Interpreter {
   // The read position of the script, kept as lines are read so that it need not be
   // asked of the stream for every line; -1 when it cannot be known.
   long script_at = 0;
+  // The operator texts of the line the step began with, while no handler has read
+  // another line (texts_generation equal to line_generation).
+  OperatorTexts texts = {};
+  unsigned texts_generation = 0;
   LineCache line_cache = {};
 };
 

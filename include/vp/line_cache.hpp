@@ -12,11 +12,24 @@
 
 namespace vp {
 
+// Which operator texts a line holds:
+// - copy_blocked: " + ", " * ", " / ", " % ", " ^ " or " - ", which keep the
+//   right-hand side of every type but string from being copied as written;
+// - math: any of those or " ~ ", " ~;", " # ", " #;", which send the line to the
+//   arithmetic;
+// - plus: " + ", which also makes a string line a concatenation.
+struct OperatorTexts {
+  bool copy_blocked = false;
+  bool math = false;
+  bool plus = false;
+};
+
 // The facts the step takes from a line's text.
 struct LineFacts {
   uint64_t rows;   // bit r: the keyword of statement row r occurs in the line
   uint32_t marks;  // landmarks and other texts the step looks for (its own bits)
   int indent;
+  OperatorTexts texts;
 };
 
 struct LineCacheEntry {

@@ -8,45 +8,11 @@ namespace vp {
 
 namespace {
 
-// Which operator texts a line holds, found in one pass:
-// - copy_blocked: " + ", " * ", " / ", " % ", " ^ " or " - ", which keep the
-//   right-hand side of every type but string from being copied as written;
-// - math: any of those or " ~ ", " ~;", " # ", " #;", which send the line to the
-//   arithmetic;
-// - plus: " + ", which also makes a string line a concatenation.
-struct OperatorTexts {
-  bool copy_blocked = false;
-  bool math = false;
-  bool plus = false;
-};
-
-OperatorTexts operator_texts(const char* line) {
-  OperatorTexts found;
-  for (const char* p = line; *p != '\0'; ++p) {
-    if (*p != ' ') continue;
-    const char op = p[1];
-    const char after = op == '\0' ? '\0' : p[2];
-    switch (op) {
-      case '+':
-      case '-':
-      case '*':
-      case '/':
-      case '^':
-      case '%':
-        if (after == ' ') {
-          found.copy_blocked = found.math = true;
-          if (op == '+') found.plus = true;
-        }
-        break;
-      case '~':
-      case '#':
-        if (after == ' ' || after == ';') found.math = true;
-        break;
-      default:
-        break;
-    }
-  }
-  return found;
+// The operator texts of the line, as the per-line step found them for the line it
+// began with, or found now when a handler has read another line since.
+OperatorTexts operators_of(const Interpreter& it) {
+  if (it.texts_generation == it.line_generation) return it.texts;
+  return operator_texts(it.stread);
 }
 
 // True when the line, after indent blanks, begins with name as a whole word: a
@@ -99,6 +65,37 @@ void compute(Interpreter& it, int slot) {
 
 }  // namespace
 
+// One pass over the blanks of the line: an operator text is a blank, the operator
+// and a blank (or, for '~' and '#', a ';').
+OperatorTexts operator_texts(const char* line) {
+  OperatorTexts found;
+  for (const char* p = line; *p != '\0'; ++p) {
+    if (*p != ' ') continue;
+    const char op = p[1];
+    const char after = op == '\0' ? '\0' : p[2];
+    switch (op) {
+      case '+':
+      case '-':
+      case '*':
+      case '/':
+      case '^':
+      case '%':
+        if (after == ' ') {
+          found.copy_blocked = found.math = true;
+          if (op == '+') found.plus = true;
+        }
+        break;
+      case '~':
+      case '#':
+        if (after == ' ' || after == ';') found.math = true;
+        break;
+      default:
+        break;
+    }
+  }
+  return found;
+}
+
 void assign_step(Interpreter& it) {
   if (!it.begin_found) return;
   const char* line = it.stread;
@@ -121,7 +118,7 @@ void assign_step(Interpreter& it) {
     trace(it, "**[MAIN] found set match for '%s' \n", name);
 
     // The value starts past the name, a blank, ":=" and a blank.
-    const OperatorTexts ops = operator_texts(line);
+    const OperatorTexts ops = operators_of(it);
     copy_value(it, slot, indent + static_cast<int>(strlen(name)) + 4, ops);
 
     const char type = it.variable_type[slot];

@@ -271,6 +271,7 @@ LineFacts learn_line(Interpreter& it) {
     facts.marks &= ~kMarkProgram;  // "program" counts only with a ';' on the line
   if ((facts.marks & kMarkComment) != 0) return facts;  // no statement of it runs
   facts.rows = confirm_rows(it, scan.rows);
+  facts.texts = operator_texts(line);
   return facts;
 }
 
@@ -319,6 +320,8 @@ void step_line(Interpreter& it) {
     it.line_cache.store(it.line_start, it.stread, length, facts);
   }
   it.indent = facts.indent;
+  it.texts = facts.texts;
+  it.texts_generation = it.line_generation;
 
   if ((facts.marks & kMarkProgram) != 0) it.program_found = true;
   if (!it.begin_found && (facts.marks & kMarkBegin) != 0) {

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace vp {
 
@@ -38,9 +39,40 @@ char* digits_backwards(uint64_t v, char* end) {
 
 }  // namespace
 
+namespace {
+
+// Writes text right-aligned in the field, as %12 does.
+int pad_to_width(const char* text, int length, char* out) {
+  const int pad = length < kWidth ? kWidth - length : 0;
+  for (int i = 0; i < pad; ++i) out[i] = ' ';
+  memcpy(out + pad, text, static_cast<size_t>(length));
+  out[pad + length] = '\0';
+  return pad + length;
+}
+
+}  // namespace
+
 int format_fixed(double value, int decimals, char* out) {
   if (!std::isfinite(value) || (decimals != 0 && decimals != 6))
     return format_by_library(value, decimals, out);
+
+  // Whole numbers, what integer variables hold: the digits alone (and -0 for a
+  // negative zero, as printf gives it).
+  if (value > -1e15 && value < 1e15) {
+    const auto whole = static_cast<int64_t>(value);
+    if (static_cast<double>(whole) == value) {
+      char text[kNumberTextSize];
+      char* const end = text + sizeof(text);
+      char* p = end;
+      if (decimals == 6) {
+        for (int i = 0; i < 6; ++i) *--p = '0';
+        *--p = '.';
+      }
+      p = digits_backwards(static_cast<uint64_t>(whole < 0 ? -whole : whole), p);
+      if (std::signbit(value)) *--p = '-';
+      return pad_to_width(p, static_cast<int>(end - p), out);
+    }
+  }
 
   const uint64_t bits = std::bit_cast<uint64_t>(value);
   const bool negative = (bits >> 63) != 0;
@@ -92,12 +124,7 @@ int format_fixed(double value, int decimals, char* out) {
   p = digits_backwards(whole, p);
   if (negative) *--p = '-';
 
-  const int length = static_cast<int>(end - p);
-  const int pad = length < kWidth ? kWidth - length : 0;
-  for (int i = 0; i < pad; ++i) out[i] = ' ';
-  for (int i = 0; i < length; ++i) out[pad + i] = p[i];
-  out[pad + length] = '\0';
-  return pad + length;
+  return pad_to_width(p, static_cast<int>(end - p), out);
 }
 
 double to_real(const char* text) {
