@@ -281,19 +281,58 @@ uint64_t rows_in_line(Interpreter& it, bool quick) {
   return confirm_rows(it, quick ? scan_line(it.stread).rows : ~uint64_t{0});
 }
 
+namespace {
+
+// Reads the next line of fp into buf as fgets does (at most cap - 1 bytes, line end
+// kept); false at the end. *taken is how many bytes it took from the stream, -1
+// when that is not known. A line
+// that lies whole in the stream's read buffer is copied straight out of it (the
+// buffer pointers of glibc's FILE are what its own getc macro uses); otherwise
+// fgets reads it, and the count is known unless a NUL byte hides part of the line.
+bool next_line(FILE* fp, char* buf, int cap, long* taken) {
+#ifdef __GLIBC__
+  const char* begin = fp->_IO_read_ptr;
+  const char* end = fp->_IO_read_end;
+  if (begin != nullptr && end > begin) {
+    const size_t limit = std::min(static_cast<size_t>(end - begin), static_cast<size_t>(cap - 1));
+    const void* newline = memchr(begin, '\n', limit);
+    size_t n = 0;
+    if (newline != nullptr)
+      n = static_cast<size_t>(static_cast<const char*>(newline) - begin) + 1;
+    else if (limit == static_cast<size_t>(cap - 1))
+      n = limit;
+    if (n > 0) {
+      memcpy(buf, begin, n);
+      buf[n] = '\0';
+      fp->_IO_read_ptr += n;
+      *taken = static_cast<long>(n);
+      return true;
+    }
+  }
+#endif
+  if (fgets_unlocked(buf, cap, fp) == nullptr) return false;
+  const size_t length = strlen(buf);
+  const bool whole =
+      length == static_cast<size_t>(cap - 1) || (length > 0 && buf[length - 1] == '\n');
+  // A line cut short of its line end ended at the file's end or at a NUL byte.
+  *taken = whole ? static_cast<long>(length) : -1;
+  return true;
+}
+
+}  // namespace
+
 bool read_script_line(Interpreter& it) {
   if (it.fp == nullptr) return false;
   ++it.line_generation;
   it.line_start = it.script_at;
-  if (fgets_unlocked(it.stread, kLineSize, it.fp) == nullptr) return false;
-  // The read position moves by the length of the line, unless a NUL byte in it
-  // hides part of what was read: a line that is cut short of its line end and of
-  // the buffer's size, at the end of the file or at such a byte, asks the stream.
-  const size_t length = strlen(it.stread);
-  if (length == kLineSize - 1 || (length > 0 && it.stread[length - 1] == '\n'))
-    it.script_at = it.line_start < 0 ? -1 : it.line_start + static_cast<long>(length);
-  else
+  long taken;
+  if (!next_line(it.fp, it.stread, kLineSize, &taken)) return false;
+  // The read position moves by what the line took; when that is not known, the
+  // stream is asked.
+  if (taken < 0)
     it.script_at = ftell(it.fp);
+  else if (it.line_start >= 0)
+    it.script_at = it.line_start + taken;
   return true;
 }
 
