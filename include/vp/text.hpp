@@ -61,6 +61,12 @@ struct Text {
     clear();
     append(t);
   }
+  // The first count characters of t (which holds at least that many), cut to fit.
+  void assign(const char* t, int count) {
+    n = count < N - 1 ? count : N - 1;
+    memcpy(s, t, static_cast<size_t>(n));
+    s[n] = '\0';
+  }
   // Drops the last character, if any.
   void pop() {
     if (n > 0) s[--n] = '\0';

@@ -1,5 +1,6 @@
 // Arithmetic on the right-hand side of an assignment: operands and one-character
 // operators taken strictly left to right, no precedence, single precision.
+#include <algorithm>
 #include <cmath>
 
 #include "vp/handlers.hpp"
@@ -14,14 +15,28 @@ constexpr int kOperandSize = 25;  // 24 characters and the terminator
 constexpr int kValues = 9;
 constexpr int kPositions = 8;
 
-bool ends_operand(char c) {
-  return c == '+' || c == '-' || c == '*' || c == '^' || c == '/' || c == '%' || c == '#' ||
-         c == '~' || c == ';' || c == '\0';
+// Characters that end an operand, and those of them that are operators, by byte.
+struct CharTable {
+  bool ends_operand[256];
+  bool is_operator[256];
+};
+
+constexpr CharTable make_char_table() {
+  CharTable t = {};
+  for (const char c : {'+', '-', '*', '^', '/', '%', '#', '~'}) {
+    t.ends_operand[static_cast<unsigned char>(c)] = true;
+    t.is_operator[static_cast<unsigned char>(c)] = true;
+  }
+  t.ends_operand[static_cast<unsigned char>(';')] = true;
+  t.ends_operand[0] = true;
+  return t;
 }
 
-bool only_blanks(const Text<kOperandSize>& t) {
-  for (int i = 0; i < t.size(); ++i)
-    if (t.s[i] != ' ') return false;
+constexpr CharTable kChars = make_char_table();
+
+bool only_blanks(const char* text, int count) {
+  for (int i = 0; i < count; ++i)
+    if (text[i] != ' ') return false;
   return true;
 }
 
@@ -113,9 +128,11 @@ float math_set(Interpreter& it, const char* text) {
     out_format(it, "Pascal Error: parse error: %s \n", text);
     end_process(it, 1);
   }
-  const LineView line(text);
-  const int equals = line.find('=', 1);
-  if (equals < 0) return 0.0f;  // nothing to compute
+  // Every scan below stops at the line's terminator, so the text is read directly.
+  const char* const line = text;
+  const char* const first_equals = line[0] == '\0' ? nullptr : strchr(line + 1, '=');
+  if (first_equals == nullptr) return 0.0f;  // nothing to compute
+  const int equals = static_cast<int>(first_equals - line);
 
   float values[kValues] = {};
   char operators[kPositions];
@@ -126,23 +143,37 @@ float math_set(Interpreter& it, const char* text) {
   int p = equals + 1;
   Text<kOperandSize> operand;
   for (;;) {
-    operand.clear();
+    const int start = p;
     // The first character belongs to the operand whatever it is.
-    if (line[p] != '\0') operand.push(line[p++]);
-    // A minus that starts an operand (only blanks before it, a digit or a point
-    // after it) is the number's sign, not an operator: 2 * -3 is -6.
-    while (!ends_operand(line[p]) ||
-           (line[p] == '-' && only_blanks(operand) &&
-            ((line[p + 1] >= '0' && line[p + 1] <= '9') || line[p + 1] == '.')))
-      operand.push(line[p++]);
+    if (line[p] != '\0') ++p;
+    for (;;) {
+      const auto c = static_cast<unsigned char>(line[p]);
+      if (!kChars.ends_operand[c]) {
+        ++p;
+        continue;
+      }
+      // A minus that starts an operand (only blanks before it, a digit or a point
+      // after it) is the number's sign, not an operator: 2 * -3 is -6. The operand
+      // keeps its first 24 characters, and only those are looked at.
+      const char next = line[p + 1];
+      if (c == '-' && ((next >= '0' && next <= '9') || next == '.') &&
+          only_blanks(line + start, std::min(p - start, kOperandSize - 1))) {
+        ++p;
+        continue;
+      }
+      break;
+    }
+    operand.assign(line + start, p - start);
     trace(it, "****[math_set] found variable value '%s' \n", operand.c_str());
     substitute(it, operand);
 
-    for (char op : {'+', '-', '/', '*', '^', '~', '%', '#'}) {
-      if (line[p] != op) continue;
-      // Operators past the eighth are left out of the result.
-      if (operator_count < kPositions) operators[operator_count++] = op;
-      ++p;
+    if (kChars.is_operator[static_cast<unsigned char>(line[p])]) {
+      for (char op : {'+', '-', '/', '*', '^', '~', '%', '#'}) {
+        if (line[p] != op) continue;
+        // Operators past the eighth are left out of the result.
+        if (operator_count < kPositions) operators[operator_count++] = op;
+        ++p;
+      }
     }
 
     const float value = static_cast<float>(to_real(operand.c_str()));
