@@ -65,23 +65,37 @@ void pascal_concat(Interpreter& it, const char* text, char* result) {
 
 void concat_set(Interpreter& it, const char* text, char* result) {
   result[0] = '\0';
-  const LineView line(text);
-  const int equals = line.find('=', 1);
-  if (equals < 0) return;
+  int length = 0;  // of result, which holds at most kValueSize - 1 characters
+  const auto append = [&](const Text<kPartSize>& piece) {
+    const int room = kValueSize - 1 - length;
+    const int n = piece.size() < room ? piece.size() : room;
+    memcpy(result + length, piece.c_str(), static_cast<size_t>(n));
+    length += n;
+    result[length] = '\0';
+  };
+  // Every scan below stops at the line's terminator, so the text is read directly.
+  const char* const line = text;
+  const char* const equals = line[0] == '\0' ? nullptr : strchr(line + 1, '=');
+  if (equals == nullptr) return;
 
-  int p = equals + 1;
+  int p = static_cast<int>(equals - line) + 1;
   do {
     Text<kPartSize> part;
     Text<kPartSize> value;
-    if (line[p + 1] == '\'') {
+    if (line[p] != '\0' && line[p + 1] == '\'') {
       // p is left on the closing quote, so the text from there to the next '+' is
       // read as a part of its own, which normally names nothing.
-      p = copy_quoted(line, p + 1, true, part);
-      value.assign(part.c_str());
+      const int start = p + 2;
+      p = start;
+      while (line[p] != '\'' && line[p] != '\0' && line[p] != ';') ++p;
+      part.assign(line + start, p - start);
+      value.assign(part.c_str(), part.size());
       trace(it, "**[concat_set]value set from quote '%s'\n", value.c_str());
     } else {
-      if (line[p] != '\0') part.push(line[p++]);
-      while (line[p] != '+' && line[p] != ';' && line[p] != '\0') part.push(line[p++]);
+      const int start = p;
+      if (line[p] != '\0') ++p;
+      while (line[p] != '+' && line[p] != ';' && line[p] != '\0') ++p;
+      part.assign(line + start, p - start);
       for_each_name_in(it, part.c_str(), [&](int slot) {
         value.assign(it.value_of_variables[slot]);
         trace(it, "**[Concat_Set]var '%s' found.\n", part.c_str());
@@ -89,7 +103,7 @@ void concat_set(Interpreter& it, const char* text, char* result) {
       });
     }
     if (line[p] == '+') ++p;
-    append_cut(result, kValueSize, value.c_str());
+    append(value);
   } while (line[p] != ';' && line[p] != '\0');
 }
 
