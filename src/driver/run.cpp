@@ -24,14 +24,18 @@ struct Row {
 constexpr bool kAnyCase = true;
 constexpr bool kExact = false;
 
-bool before_begin(const Interpreter& it) { return !it.begin_found; }
+bool before_begin(const Interpreter& it) {
+  return !it.begin_found;
+}
 bool var_continuation(const Interpreter& it) {
   return !it.begin_found && strchr(it.stread, ':') != nullptr && it.block_type == 1;
 }
 bool const_continuation(const Interpreter& it) {
   return !it.begin_found && strchr(it.stread, '=') != nullptr && it.block_type == 2;
 }
-bool label_continuation(const Interpreter& it) { return !it.begin_found && it.block_type == 3; }
+bool label_continuation(const Interpreter& it) {
+  return !it.begin_found && it.block_type == 3;
+}
 
 // Tested top to bottom on every line; every row that matches runs, so one line can
 // start several statements, always in this order.
@@ -94,7 +98,24 @@ void step_line(Interpreter& it) {
   }
 }
 
+// Answered only for the exact single word, so every other command line (a script
+// whose name begins "--", a first word with 'v' or 'm' second) keeps its meaning.
+constexpr const char kUsage[] =
+    "Usage: vp SCRIPT [-d]\n"
+    "       vp -v\n"
+    "       vp --help\n"
+    "Runs SCRIPT, a program in the vp language, one line at a time.\n"
+    "  -d      after the script: trace mode, a line for each decision taken\n"
+    "          (starting the interpreter under the name vpdebug does the same)\n"
+    "  -v      print the version and exit\n"
+    "  --help  print this text and exit\n"
+    "The manual page vp(1) tells more.\n";
+
 int run(Interpreter& it, int argc, const char* const* argv) {
+  if (argc == 2 && argv[1] != nullptr && strcmp(argv[1], "--help") == 0) {
+    out_text(it, kUsage);
+    return 0;
+  }
   const char* program = argc > 0 && argv[0] != nullptr ? argv[0] : "";
   if (strncmp(program, "./vpdebug", 7) == 0 || strncmp(program, "vpdebug", 5) == 0)
     it.debug_mode = 1;
