@@ -1,5 +1,7 @@
 #include "harness.hpp"
 
+#include <stdio_ext.h>
+
 namespace vp::testing {
 
 RunResult run_script(MemoryHost& host, const std::string& script,
@@ -14,6 +16,13 @@ RunResult run_script(MemoryHost& host, const std::string& script,
     end_process(*it, status);
   } catch (const ProcessExit& e) {
     status = e.status;
+    // A process replaced by exec drops what its streams still buffer; emulate that,
+    // so a test sees only what was flushed before, and release the streams.
+    for (FILE* f : {it->textFilePointer, it->fp}) {
+      if (f == nullptr) continue;
+      __fpurge(f);
+      fclose(f);
+    }
   }
   return {host.out, status};
 }
