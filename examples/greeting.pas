@@ -1,6 +1,10 @@
 #!/usr/bin/env vp
 program greeting;
-const name = World;
+var name : string;
+var line : string;
 begin
-  writeln('Hello, ', name, '!');
+  writeln('What is your name?');
+  read(name);
+  line := 'Hello, ' + name + '!';
+  writeln(line);
 end.
