@@ -58,12 +58,19 @@ const Row kStatements[] = {
     {"  write(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_writeln(it, c); }},
     {"  append(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_rewrite(it, c); }},
     {"  rewrite(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_rewrite(it, c); }},
+    {"  findrp(", kAnyCase, nullptr, [](Interpreter& it, int c) { v_pascal_findrp(it, c); }},
+    {"  findow(", kAnyCase, nullptr, [](Interpreter& it, int c) { v_pascal_findow(it, c); }},
+    {"  insert(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_insert(it, c); }},
+    {"  delete(", kAnyCase, nullptr,
+     [](Interpreter& it, int c) { pascal_delete(it, it.stread, c); }},
     {"  writeln(", kAnyCase, nullptr,
      [](Interpreter& it, int c) {
        pascal_writeln(it, c);
        out_char(it, '\n');
      }},
     {"  writewc(", kAnyCase, nullptr, [](Interpreter& it, int c) { v_pascal_writewc(it, c); }},
+    {"  read(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_read(it, c); }},
+    {"  readln(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_read(it, c); }},
     {"  query_remote_web_client(", kAnyCase, nullptr,
      [](Interpreter& it, int) { query_remote_web_client(it); }},
     {"  read_version(", kAnyCase, nullptr,
