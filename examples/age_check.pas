@@ -1,7 +1,7 @@
 program agecheck;
 var age : integer;
 begin
-  read(age);
+  readln(age);
   writeln('Checking age ', age);
   if age < 18 then
     halt(1);

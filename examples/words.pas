@@ -3,7 +3,7 @@ var s : string;
 var w : string;
 begin
   s := 'hello world';
-  w := 'big ';
+  w := concat('big',' ');
   insert(w,s,7);
   writeln(s);
   delete(s,1,6);
