@@ -25,10 +25,12 @@ packed=$(cd "$root/usr/share/doc/vp/examples" && ls ./*.pas | wc -l)
 
 # The unpacked interpreter runs examples exactly as the built one does.
 ran=0
-for out in examples/*.out; do
+for out in examples/*.out examples/cgi/*.out; do
+  [ -e "$out" ] || continue
+  dir=$PWD/$(dirname "$out")
   name=$(basename "$out" .out)
-  if ! bash tests/run_golden.sh "$root/usr/bin/vp" examples "$name" "$root/work"; then
-    echo "the packaged vp fails the example $name"
+  if ! bash tests/run_golden.sh "$root/usr/bin/vp" "$dir" "$name" "$root/work"; then
+    echo "the packaged vp fails the example $out"
     fail=1
   fi
   ran=$((ran + 1))
