@@ -24,7 +24,7 @@ endif()
 install(FILES ${vp_man} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 # The guide links to the examples by relative paths: keep the repository's layout.
 install(FILES README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
-install(DIRECTORY docs/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs OPTIONAL)
+install(DIRECTORY docs/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
 install(DIRECTORY examples/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples
   FILES_MATCHING PATTERN "*.pas" PATTERN "*.conf")
 
