@@ -390,7 +390,24 @@ void step_line(Interpreter& it) {
   assign_step(it);
 }
 
+// Answered only for the exact single word, so every other command line (a script
+// whose name begins "--", a first word with 'v' or 'm' second) keeps its meaning.
+constexpr const char kUsage[] =
+    "Usage: vp SCRIPT [-d]\n"
+    "       vp -v\n"
+    "       vp --help\n"
+    "Runs SCRIPT, a program in the vp language, one line at a time.\n"
+    "  -d      after the script: trace mode, a line for each decision taken\n"
+    "          (starting the interpreter under the name vpdebug does the same)\n"
+    "  -v      print the version and exit\n"
+    "  --help  print this text and exit\n"
+    "The manual page vp(1) tells more.\n";
+
 int run(Interpreter& it, int argc, const char* const* argv) {
+  if (argc == 2 && argv[1] != nullptr && strcmp(argv[1], "--help") == 0) {
+    out_text(it, kUsage);
+    return 0;
+  }
   const char* program = argc > 0 && argv[0] != nullptr ? argv[0] : "";
   if (strncmp(program, "./vpdebug", 7) == 0 || strncmp(program, "vpdebug", 5) == 0)
     it.debug_mode = 1;
@@ -399,11 +416,14 @@ int run(Interpreter& it, int argc, const char* const* argv) {
   if (argc > 1) copy_cut(path, sizeof(path), argv[1]);
   const char* flag = argc > 2 ? argv[2] : "";
 
-  if (path[0] != '\0' && path[1] == 'v') {
+  // A web server always passes the page's path first, and a page under /var/www must
+  // run, not answer with the version: the version requests are for people at a shell.
+  const bool cgi = it.host.get_env("GATEWAY_INTERFACE") != nullptr;
+  if (!cgi && path[0] != '\0' && path[1] == 'v') {
     out_format(it, "version = %s\n", kVersion);
     return 0;
   }
-  if (path[0] != '\0' && path[1] == 'm') {
+  if (!cgi && path[0] != '\0' && path[1] == 'm') {
     out_format(it, "Remember, we belong to God. version = %s\n", kVersion);
     return 0;
   }
@@ -416,7 +436,7 @@ int run(Interpreter& it, int argc, const char* const* argv) {
   }
   // Behind a web server the command line can come from the URL, so it may not
   // switch trace mode on there.
-  if (flag[0] != '\0' && flag[1] == 'd' && it.host.get_env("GATEWAY_INTERFACE") == nullptr)
+  if (!cgi && flag[0] != '\0' && flag[1] == 'd')
     it.debug_mode = 1;
 
   place_builtins(it);
