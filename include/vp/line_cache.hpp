@@ -22,6 +22,10 @@ struct OperatorTexts {
   bool copy_blocked = false;
   bool math = false;
   bool plus = false;
+  // Whether the line holds ":=", and a ';' anywhere: an assignment without one stops
+  // the run.
+  bool assign_mark = false;
+  bool semicolon = false;
 };
 
 // The facts the step takes from a line's text.

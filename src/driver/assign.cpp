@@ -70,6 +70,8 @@ void compute(Interpreter& it, int slot) {
 OperatorTexts operator_texts(const char* line) {
   OperatorTexts found;
   for (const char* p = line; *p != '\0'; ++p) {
+    if (*p == ';') found.semicolon = true;
+    if (*p == ':' && p[1] == '=') found.assign_mark = true;
     if (*p != ' ') continue;
     const char op = p[1];
     const char after = op == '\0' ? '\0' : p[2];
@@ -110,7 +112,8 @@ void assign_step(Interpreter& it) {
           slot);
     if (!names_variable(line, indent, name)) return false;
 
-    if (contains(line, ":=") && strchr(line, ';') == nullptr) {
+    const OperatorTexts ops = operators_of(it);
+    if (ops.assign_mark && !ops.semicolon) {
       out_format(it, "Pascal Error: parse error:\n%s\n", line);
       out_text(it, "missing ; \n");
       end_process(it, 1);
@@ -118,7 +121,6 @@ void assign_step(Interpreter& it) {
     trace(it, "**[MAIN] found set match for '%s' \n", name);
 
     // The value starts past the name, a blank, ":=" and a blank.
-    const OperatorTexts ops = operators_of(it);
     copy_value(it, slot, indent + static_cast<int>(strlen(name)) + 4, ops);
 
     const char type = it.variable_type[slot];
