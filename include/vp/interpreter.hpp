@@ -149,10 +149,15 @@ void out_format(Interpreter& it, const char* fmt, ...) __attribute__((format(pri
 // A trace line: printed only in trace mode. Handlers call it on every path, so the
 // test of the flag is inlined at each call and the formatting runs only when tracing.
 void trace_out(Interpreter& it, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
+#if defined(__GNUC__) && !defined(__clang__)
 extern inline __attribute__((always_inline, gnu_inline, format(printf, 2, 3))) void trace(
     Interpreter& it, const char* fmt, ...) {
   if (it.debug_mode == 1) trace_out(it, fmt, __builtin_va_arg_pack());
 }
+#else
+// Compilers without GCC's forwarding of variable arguments call it out of line.
+void trace(Interpreter& it, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
+#endif
 
 // Flushes standard output and the output text file, then ends the process.
 [[noreturn]] void end_process(Interpreter& it, int status);

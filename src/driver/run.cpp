@@ -285,10 +285,10 @@ namespace {
 
 // Reads the next line of fp into buf as fgets does (at most cap - 1 bytes, line end
 // kept); false at the end. *taken is how many bytes it took from the stream, -1
-// when that is not known. A line
-// that lies whole in the stream's read buffer is copied straight out of it (the
-// buffer pointers of glibc's FILE are what its own getc macro uses); otherwise
-// fgets reads it, and the count is known unless a NUL byte hides part of the line.
+// when that is not known. A line that lies whole in the stream's read buffer is
+// copied straight out of it (the buffer pointers of glibc's FILE are what its own
+// getc macro uses); otherwise fgets reads it, and the count is known unless a NUL
+// byte hides part of the line.
 bool next_line(FILE* fp, char* buf, int cap, long* taken) {
 #ifdef __GLIBC__
   const char* begin = fp->_IO_read_ptr;
@@ -429,15 +429,14 @@ int run(Interpreter& it, int argc, const char* const* argv) {
   }
 
   it.fp = argc > 1 ? it.host.open_script(path) : nullptr;
-  if (it.fp != nullptr) it.script_at = ftell(it.fp);
   if (it.fp == nullptr) {
     out_text(it, "VarnPascal:Sorry no file or flag specified\n");
     return 1;
   }
+  it.script_at = ftell(it.fp);
   // Behind a web server the command line can come from the URL, so it may not
   // switch trace mode on there.
-  if (!cgi && flag[0] != '\0' && flag[1] == 'd')
-    it.debug_mode = 1;
+  if (!cgi && flag[0] != '\0' && flag[1] == 'd') it.debug_mode = 1;
 
   place_builtins(it);
 
