@@ -155,8 +155,7 @@ float math_set(Interpreter& it, const char* text) {
       // A minus that starts an operand (only blanks before it, a digit or a point
       // after it) is the number's sign, not an operator: 2 * -3 is -6. The operand
       // keeps its first 24 characters, and only those are looked at.
-      const char next = line[p + 1];
-      if (c == '-' && ((next >= '0' && next <= '9') || next == '.') &&
+      if (c == '-' && ((line[p + 1] >= '0' && line[p + 1] <= '9') || line[p + 1] == '.') &&
           only_blanks(line + start, std::min(p - start, kOperandSize - 1))) {
         ++p;
         continue;
