@@ -93,3 +93,32 @@ TEST(FastPaths, QuickRowSearchFindsWhatAFullSearchFinds) {
 }
 
 }  // namespace
+
+namespace {
+
+// Arithmetic lines read again by a loop: constants stay, and every operand that
+// names a variable is substituted anew, the chain of names included.
+TEST(FastPaths, ArithmeticReadAgainTakesTheValuesOfEachPass) {
+  const std::string decls =
+      "var a : integer;\nvar b : integer;\nvar x : integer;\nvar n : integer;\n"
+      "var r : real;\n";
+  auto r = run_script(program(decls,
+                              "  a := b;\n"  // a holds the text b: its operand reads b's value
+                              "  b := 5;\n"
+                              "  n := 0;\n"
+                              "  while n < 3 do\n"
+                              "    n := n + 1;\n"
+                              "    x := a + 1 * 2;\n"
+                              "    r := 1 / n;\n"
+                              "    writeln(x, ' ', r);\n"
+                              "    b := b + 10;\n"
+                              "    if n = 2 then\n"
+                              "      a := 100;\n"
+                              "  end;\n"));
+  EXPECT_EQ(r.out,
+            "12 1.000000\n"
+            "32 0.500000\n"
+            "202 0.333333\n");
+}
+
+}  // namespace

@@ -43,6 +43,7 @@ struct NameIndex {
   unsigned short next[kSlots];
   // Bit i: the name of named[i], for i below 64, begins with this character.
   uint64_t starts_with[256];
+  unsigned char index_of[kSlots];  // a named slot's place in named
 };
 
 // State of one while form.
@@ -122,6 +123,8 @@ struct Interpreter {
   // another line (texts_generation equal to line_generation).
   OperatorTexts texts = {};
   unsigned texts_generation = 0;
+  // The cache entry of that line, when it has one.
+  LineCacheEntry* line_entry = nullptr;
   LineCache line_cache = {};
 };
 
@@ -170,8 +173,9 @@ void freeze_names(Interpreter& it);
 // Calls visit(slot) for every slot, ascending, whose name is not empty and occurs in
 // text as text stands at that moment (visit may change it). With the name index only
 // the named slots whose first character is in the text are searched for.
+// With the name index, from is the place in NameIndex::named to begin at.
 template <class Visit>
-void for_each_name_in(const Interpreter& it, const char* text, Visit&& visit) {
+void for_each_name_in(const Interpreter& it, const char* text, Visit&& visit, int from = 0) {
   const NameIndex& index = it.names;
   if (!index.built) {
     for (int slot = 0; slot < kSlots; ++slot) {
@@ -187,7 +191,7 @@ void for_each_name_in(const Interpreter& it, const char* text, Visit&& visit) {
     for (; *t != '\0'; ++t) mask |= index.starts_with[static_cast<unsigned char>(*t)];
     return mask;
   };
-  uint64_t left = candidates(text);
+  uint64_t left = from >= 64 ? 0 : candidates(text) & (~uint64_t{0} << from);
   while (left != 0) {
     const int i = std::countr_zero(left);
     left &= left - 1;
@@ -196,7 +200,7 @@ void for_each_name_in(const Interpreter& it, const char* text, Visit&& visit) {
     visit(slot);
     left = candidates(text) & (~uint64_t{0} << i << 1);  // the text may have changed
   }
-  for (int i = 64; i < index.named_count; ++i) {
+  for (int i = from > 64 ? from : 64; i < index.named_count; ++i) {
     const int slot = index.named[i];
     if (strstr(text, it.variable_names[slot]) != nullptr) visit(slot);
   }

@@ -36,10 +36,26 @@ struct LineFacts {
   OperatorTexts texts;
 };
 
+// How the arithmetic of an assignment line splits into operands and operators. The
+// split depends on the line's text alone, and which variable an operand names first
+// on the names, which no longer change once "begin" has been seen; so a line read
+// again needs only the values. An operand that names no variable is a constant.
+struct MathPlan {
+  bool ready;
+  int value_count;     // operands that give a value (at most 9)
+  int operator_count;  // operators found (more than 8 are counted, not kept)
+  char operators[8];
+  struct Operand {
+    int first;  // the index in NameIndex::named of the first name it holds, or -1
+    float constant;
+  } operands[9];
+};
+
 struct LineCacheEntry {
   long key;  // where the line starts in the script, plus one; 0 for an unused entry
   int length;
   LineFacts facts;
+  MathPlan math;
   char text[kLineSize];
 };
 
@@ -48,21 +64,31 @@ inline constexpr int kLineCacheEntries = 128;  // slot_of takes 7 bits
 struct LineCache {
   LineCacheEntry entries[kLineCacheEntries];
 
-  // The facts of the line at position whose text is text (length bytes), or nullptr.
-  const LineFacts* find(long position, const char* text, int length) const {
+  // The entry of the line at position whose text is text (length bytes), or nullptr.
+  LineCacheEntry* entry(long position, const char* text, int length) {
     if (position < 0) return nullptr;  // a script that cannot tell its position
-    const LineCacheEntry& e = entries[slot_of(position)];
+    LineCacheEntry& e = entries[slot_of(position)];
     if (e.key != position + 1 || e.length != length) return nullptr;
-    return memcmp(e.text, text, static_cast<size_t>(length)) == 0 ? &e.facts : nullptr;
+    return memcmp(e.text, text, static_cast<size_t>(length)) == 0 ? &e : nullptr;
   }
 
-  void store(long position, const char* text, int length, const LineFacts& facts) {
-    if (position < 0 || length < 0 || length >= kLineSize) return;  // nothing to key by
+  // The facts of that line, or nullptr.
+  const LineFacts* find(long position, const char* text, int length) {
+    const LineCacheEntry* e = entry(position, text, length);
+    return e == nullptr ? nullptr : &e->facts;
+  }
+
+  // Keeps the facts of a line (replacing whatever the entry held); returns the entry,
+  // or nullptr when the line cannot be keyed.
+  LineCacheEntry* store(long position, const char* text, int length, const LineFacts& facts) {
+    if (position < 0 || length < 0 || length >= kLineSize) return nullptr;
     LineCacheEntry& e = entries[slot_of(position)];
     e.key = position + 1;
     e.length = length;
     e.facts = facts;
+    e.math.ready = false;
     memcpy(e.text, text, static_cast<size_t>(length));
+    return &e;
   }
 
  private:

@@ -352,11 +352,12 @@ void step_line(Interpreter& it) {
   // has the facts it had before.
   const int length = static_cast<int>(strlen(it.stread));
   LineFacts facts;
-  if (const LineFacts* known = it.line_cache.find(it.line_start, it.stread, length)) {
-    facts = *known;
+  it.line_entry = it.line_cache.entry(it.line_start, it.stread, length);
+  if (it.line_entry != nullptr) {
+    facts = it.line_entry->facts;
   } else {
     facts = learn_line(it);
-    it.line_cache.store(it.line_start, it.stread, length, facts);
+    it.line_entry = it.line_cache.store(it.line_start, it.stread, length, facts);
   }
   it.indent = facts.indent;
   it.texts = facts.texts;

@@ -42,12 +42,20 @@ bool only_blanks(const char* text, int count) {
 
 // Replaces the operand by the value of every slot whose name occurs in it, in slot
 // order, each test seeing the text as the previous replacement left it.
-void substitute(Interpreter& it, Text<kOperandSize>& operand) {
-  for_each_name_in(it, operand.c_str(), [&](int slot) {
-    trace(it, "**[math_set] found variable NAME '%s' \n", operand.c_str());
-    operand.assign(it.value_of_variables[slot]);
-    trace(it, "****[math_set] found variable value '%s' \n", operand.c_str());
-  });
+// Returns the first slot whose name was found, or -1. With the name index, from is
+// the place in NameIndex::named to begin at.
+int substitute(Interpreter& it, Text<kOperandSize>& operand, int from = 0) {
+  int first = -1;
+  for_each_name_in(
+      it, operand.c_str(),
+      [&](int slot) {
+        if (first < 0) first = slot;
+        trace(it, "**[math_set] found variable NAME '%s' \n", operand.c_str());
+        operand.assign(it.value_of_variables[slot]);
+        trace(it, "****[math_set] found variable value '%s' \n", operand.c_str());
+      },
+      from);
+  return first;
 }
 
 float remainder_of(float a, float b) {
@@ -122,6 +130,47 @@ double round_half_away(double v) {
   return static_cast<double>(static_cast<int>(d));
 }
 
+namespace {
+
+// Combines the values by the operators, strictly left to right.
+float combine(Interpreter& it, const float* values, const char* operators, int operator_count) {
+  trace(it, "**[math_set] value #0 = '%f' operation #0 = '%c' value #1 = '%f' \n",
+        static_cast<double>(values[0]), operators[0], static_cast<double>(values[1]));
+  float result = first_operation(it, operators[0], values[0], values[1]);
+  trace(it, "**[math_set] sub value = '%f' \n", static_cast<double>(result));
+  if (operator_count == 1) return result;
+
+  for (int pos = 1; pos < kPositions; ++pos) {
+    if (operators[pos] == ' ') continue;
+    result = later_operation(operators[pos], result, values[pos + 1]);
+    trace(it, "**[math_set] operation #%d = '%c' value #%d = '%f' \n", pos, operators[pos], pos + 1,
+          static_cast<double>(values[pos + 1]));
+    trace(it, "**[math_set] sub value = '%f' \n", static_cast<double>(result));
+  }
+  return result;
+}
+
+// A line computed before: only the operands that name variables are read again,
+// starting from the first name found in each, and substitution goes on from there
+// on the value's text as it would have.
+float evaluate(Interpreter& it, const MathPlan& plan) {
+  float values[kValues] = {};
+  for (int k = 0; k < plan.value_count; ++k) {
+    const MathPlan::Operand& o = plan.operands[k];
+    if (o.first < 0) {
+      values[k] = o.constant;
+      continue;
+    }
+    Text<kOperandSize> operand;
+    operand.assign(it.value_of_variables[it.names.named[o.first]]);
+    substitute(it, operand, o.first + 1);
+    values[k] = static_cast<float>(to_real(operand.c_str()));
+  }
+  return combine(it, values, plan.operators, plan.operator_count);
+}
+
+}  // namespace
+
 float math_set(Interpreter& it, const char* text) {
   trace(it, "**[Math_set] Enter module \n");
   if (strchr(text, ';') == nullptr) {
@@ -133,6 +182,16 @@ float math_set(Interpreter& it, const char* text) {
   const char* const first_equals = line[0] == '\0' ? nullptr : strchr(line + 1, '=');
   if (first_equals == nullptr) return 0.0f;  // nothing to compute
   const int equals = static_cast<int>(first_equals - line);
+
+  // A line of the script seen before, outside trace mode, with the names settled:
+  // its plan spares the split. Trace mode always takes the whole way.
+  MathPlan* plan = nullptr;
+  if (it.debug_mode != 1 && it.names.built && it.line_entry != nullptr &&
+      it.texts_generation == it.line_generation && text == it.stread) {
+    plan = &it.line_entry->math;
+    if (plan->ready) return evaluate(it, *plan);
+  }
+  MathPlan learned = {};
 
   float values[kValues] = {};
   char operators[kPositions];
@@ -164,7 +223,7 @@ float math_set(Interpreter& it, const char* text) {
     }
     operand.assign(line + start, p - start);
     trace(it, "****[math_set] found variable value '%s' \n", operand.c_str());
-    substitute(it, operand);
+    const int first = substitute(it, operand);
 
     if (kChars.is_operator[static_cast<unsigned char>(line[p])]) {
       for (char op : {'+', '-', '/', '*', '^', '~', '%', '#'}) {
@@ -176,25 +235,22 @@ float math_set(Interpreter& it, const char* text) {
     }
 
     const float value = static_cast<float>(to_real(operand.c_str()));
-    if (value_count < kValues) values[value_count++] = value;
+    if (value_count < kValues) {
+      learned.operands[value_count] = {first < 0 ? -1 : it.names.index_of[first], value};
+      values[value_count++] = value;
+    }
     trace(it, "**[math set] FINAL format value to '%lf' \n", static_cast<double>(value));
     if (line[p] == ';' || line[p] == '\0') break;
   }
 
-  trace(it, "**[math_set] value #0 = '%f' operation #0 = '%c' value #1 = '%f' \n",
-        static_cast<double>(values[0]), operators[0], static_cast<double>(values[1]));
-  float result = first_operation(it, operators[0], values[0], values[1]);
-  trace(it, "**[math_set] sub value = '%f' \n", static_cast<double>(result));
-  if (operator_count == 1) return result;
-
-  for (int pos = 1; pos < kPositions; ++pos) {
-    if (operators[pos] == ' ') continue;
-    result = later_operation(operators[pos], result, values[pos + 1]);
-    trace(it, "**[math_set] operation #%d = '%c' value #%d = '%f' \n", pos, operators[pos], pos + 1,
-          static_cast<double>(values[pos + 1]));
-    trace(it, "**[math_set] sub value = '%f' \n", static_cast<double>(result));
+  if (plan != nullptr) {
+    learned.value_count = value_count;
+    learned.operator_count = operator_count;
+    memcpy(learned.operators, operators, sizeof(operators));
+    learned.ready = true;
+    *plan = learned;
   }
-  return result;
+  return combine(it, values, operators, operator_count);
 }
 
 }  // namespace vp

@@ -39,6 +39,7 @@ void freeze_names(Interpreter& it) {
   for (int i = 0; i < count; ++i) {
     const int slot = named_down[count - 1 - i];
     index.named[i] = static_cast<unsigned char>(slot);
+    index.index_of[slot] = static_cast<unsigned char>(i);
     if (i < 64)
       index.starts_with[static_cast<unsigned char>(it.variable_names[slot][0])] |= uint64_t{1} << i;
   }
