@@ -385,7 +385,7 @@ void step_line(Interpreter& it) {
       // The handler read further lines into stread: the rows after it are tested on
       // the new text, with the indent of the line the step began with.
       generation = it.line_generation;
-      pending = rows_in_line(it, true) & (~uint64_t{0} << (r + 1));
+      pending = confirm_rows(it, scan_line(it.stread).rows & (~uint64_t{0} << (r + 1)));
     }
   }
   assign_step(it);
