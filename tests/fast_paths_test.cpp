@@ -122,3 +122,43 @@ TEST(FastPaths, ArithmeticReadAgainTakesTheValuesOfEachPass) {
 }
 
 }  // namespace
+
+namespace {
+
+// Joins read again by a loop: quoted parts stay, each named part gives the value
+// its last named variable holds on that pass, and a part naming none adds nothing.
+// (The counter comes first: the loop binds the first variable its head line names.)
+TEST(FastPaths, JoinsReadAgainTakeTheValuesOfEachPass) {
+  const std::string decls =
+      "var n : integer;\nvar a : string;\nvar ab : string;\nvar j : string;\n";
+  auto r = run_script(program(decls,
+                              "  a := x;\n"
+                              "  ab := y;\n"
+                              "  n := 0;\n"
+                              "  while n < 3 do\n"
+                              "    n := n + 1;\n"
+                              "    j := '<' + ab + zz + a + '>';\n"  // ab names a and ab
+                              "    writeln(j);\n"
+                              "    ab := ab + a;\n"
+                              "    a := a + '!';\n"
+                              "  end;\n"));
+  EXPECT_EQ(r.out, "<yx>\n<yxx!>\n<yxx!x!!>\n");
+}
+
+TEST(FastPaths, JoinedValuesKeepThePartLimit) {
+  // A value of 255 characters gives a part of 254; the joined text holds 255.
+  const std::string decls = "var n : integer;\nvar v : string;\nvar j : string;\n";
+  const std::string body = "  v := '" + std::string(100, 'v') + "';\n" +
+                           "  v := v + v + v;\n"  // 300 characters, cut to 255
+                           "  n := 0;\n"
+                           "  while n < 2 do\n"
+                           "    n := n + 1;\n"
+                           "    j := v + 'z';\n"
+                           "    writeln(j);\n"
+                           "  end;\n";
+  auto r = run_script(program(decls, body));
+  const std::string line = std::string(254, 'v') + "z\n";
+  EXPECT_EQ(r.out, line + line);
+}
+
+}  // namespace

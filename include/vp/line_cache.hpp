@@ -51,11 +51,25 @@ struct MathPlan {
   } operands[9];
 };
 
+// How a string assignment's '+' form joins: each part is a quoted text of the line
+// or the value of the last variable its text names, both fixed by the line's text
+// and the settled names; a line read again needs only the values.
+struct JoinPlan {
+  bool ready;
+  int count;
+  struct Piece {
+    int slot;    // the variable whose value the part gives, or -1 for line text
+    int start;   // else the part's text in the line
+    int length;  // (already cut to what a part holds)
+  } pieces[16];
+};
+
 struct LineCacheEntry {
   long key;  // where the line starts in the script, plus one; 0 for an unused entry
   int length;
   LineFacts facts;
   MathPlan math;
+  JoinPlan join;
   char text[kLineSize];
 };
 
@@ -87,6 +101,7 @@ struct LineCache {
     e.length = length;
     e.facts = facts;
     e.math.ready = false;
+    e.join.ready = false;
     memcpy(e.text, text, static_cast<size_t>(length));
     return &e;
   }
