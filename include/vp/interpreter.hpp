@@ -128,6 +128,16 @@ struct Interpreter {
   LineCache line_cache = {};
 };
 
+// The cache entry of the line the step began with, when what was learned about it
+// may stand in for scanning it: outside trace mode (which always takes the whole
+// way, every trace line included), once the names are settled, and while no
+// handler has read another line into stread.
+inline LineCacheEntry* plan_entry(Interpreter& it) {
+  if (it.debug_mode == 1 || !it.names.built || it.texts_generation != it.line_generation)
+    return nullptr;
+  return it.line_entry;
+}
+
 // Output to standard output, in order, traces and script output alike.
 void flush_out(Interpreter& it);
 inline void out_bytes(Interpreter& it, const char* data, size_t size) {

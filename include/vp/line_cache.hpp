@@ -64,12 +64,48 @@ struct JoinPlan {
   } pieces[16];
 };
 
+// How a write or writeln statement's arguments split: quoted texts of the line and
+// variables with their slots and field widths, all fixed by the line's text from
+// the statement's column and by the settled names. Writing them out still follows
+// the output routing and reads the values as they stand.
+struct WritePlan {
+  enum State : uint8_t { kUnknown, kReady, kRefused };
+  State state;
+  bool file_newline;  // the line holds " writeln": a line end goes to the text file
+  int column;         // where the statement's arguments begin
+  int count;
+  struct Argument {
+    bool quoted;
+    bool unclosed;  // a quoted text that runs to the end of the line
+    bool width;     // a variable written in a field
+    short start;    // a quoted text's characters in the line
+    short length;
+    short slot;  // a variable's slot, or -1 when no slot holds its name
+    int format_size;
+  } arguments[24];
+};
+
+// How an if line's condition reads: the slot it compares, the operation code and
+// the operand, all fixed by the line's text and the settled names and types.
+struct IfPlan {
+  bool ready;
+  int column;
+  int slot;  // -1: no slot holds the name
+  int code;
+  int number;   // an integer variable's operand, converted
+  double real;  // a real variable's operand, converted
+  short start;  // a string variable's operand in the line
+  short length;
+};
+
 struct LineCacheEntry {
   long key;  // where the line starts in the script, plus one; 0 for an unused entry
   int length;
   LineFacts facts;
   MathPlan math;
   JoinPlan join;
+  WritePlan write;
+  IfPlan condition;
   char text[kLineSize];
 };
 
@@ -102,6 +138,8 @@ struct LineCache {
     e.facts = facts;
     e.math.ready = false;
     e.join.ready = false;
+    e.write.state = WritePlan::kUnknown;
+    e.condition.ready = false;
     memcpy(e.text, text, static_cast<size_t>(length));
     return &e;
   }

@@ -1,12 +1,22 @@
 // write and writeln: one argument per pass, to standard output or the text file.
+// Each argument is first scanned (which depends on the line's text alone) and then
+// written (which depends on the routing and the values as they stand), so a line
+// read again can keep its scanned arguments and only write them.
 #include "vp/handlers.hpp"
 
 namespace vp {
 
 namespace {
 
+using Argument = WritePlan::Argument;
+
 void file_text(Interpreter& it, const char* s) {
   if (it.textFilePointer != nullptr) fputs(s, it.textFilePointer);
+}
+
+void file_bytes(Interpreter& it, const char* s, int count) {
+  if (it.textFilePointer != nullptr && count > 0)
+    fwrite(s, 1, static_cast<size_t>(count), it.textFilePointer);
 }
 
 void file_char(Interpreter& it, char c) {
@@ -14,37 +24,37 @@ void file_char(Interpreter& it, char c) {
 }
 
 void blanks(Interpreter& it, int count) {
-  for (int i = 0; i < count; ++i) out_char(it, ' ');
+  static constexpr char kBlanks[] = "                                                                ";
+  constexpr int kChunk = static_cast<int>(sizeof(kBlanks)) - 1;
+  for (; count > kChunk; count -= kChunk) out_bytes(it, kBlanks, kChunk);
+  if (count > 0) out_bytes(it, kBlanks, static_cast<size_t>(count));
 }
 
 // A field wider than this is not a field anyone means; it is cut so that a typo
 // cannot print a gigabyte of blanks.
 constexpr int kMaxWidth = 4096;
 
-// A quoted text: returns the scan position after it and whether another argument
-// follows.
-int quoted(Interpreter& it, const LineView& line, int column, bool* further) {
-  const bool to_out = it.file_in_use == 0 && it.file_write == 0;
-  const bool to_file = it.file_in_use == 1 && it.file_write == 1;
+// A quoted text: its characters run from column + 1 to the closing quote. Returns
+// the scan position after it; another argument follows when that is a ','.
+int scan_quoted(const LineView& line, int column, Argument& a, bool* further) {
+  a.quoted = true;
+  a.start = static_cast<short>(column + 1);
   int p = column + 1;
-  for (;;) {
-    const char c = line[p];
-    if (c == '\0') {
-      out_text(it, "Pascal Error - Parse error with writeln\n");
-      *further = false;
-      return p;
-    }
-    ++p;
-    if (c == '\'') break;
-    if (to_out) out_char(it, c);
-    if (to_file) file_char(it, c);
+  while (line[p] != '\'' && line[p] != '\0') ++p;
+  a.length = static_cast<short>(p - (column + 1));
+  if (line[p] == '\0') {
+    a.unclosed = true;
+    *further = false;
+    return p;
   }
+  ++p;
   *further = line[p] == ',';
   return p;
 }
 
-// A variable argument, with or without a field width.
-int variable(Interpreter& it, const LineView& line, int column, bool* further) {
+// A variable argument, with or without a field width. The traces of the scan are
+// printed here, in the order the scan meets what they show.
+int scan_variable(Interpreter& it, const LineView& line, int column, Argument& a, bool* further) {
   Text<kNameSize> name;
   int p = column;
   while (line[p] != ':' && line[p] != ')' && line[p] != ',' && line[p] != '\0')
@@ -52,10 +62,9 @@ int variable(Interpreter& it, const LineView& line, int column, bool* further) {
   trace(it, "**[writeln] variable name: '%s'\n", name.c_str());
 
   const char d = line[p];
-  bool width = false;
   *further = false;
   if (d == ':') {
-    width = true;
+    a.width = true;
     if (line[p + 1] == ',' || line[p + 2] == ',' || line[p + 3] == ',') *further = true;
   }
   if (d == ',') *further = true;
@@ -65,28 +74,49 @@ int variable(Interpreter& it, const LineView& line, int column, bool* further) {
   if (d == ',' && line[p + 1] == ' ') ++p;
   if (d != '\0') ++p;
 
-  int format_size = 0;
-  if (width) {
+  if (a.width) {
     Text<kNameSize> digits;
     do {
       if (line[p] == '\0') break;
       digits.push(line[p++]);
     } while (line[p] != ')' && line[p] != ',' && line[p] != '\0');
-    format_size = to_int(digits.c_str());
-    if (format_size > kMaxWidth) format_size = kMaxWidth;
-    trace(it, "**[writeln] format_size ='%d' \n", format_size);
+    a.format_size = to_int(digits.c_str());
+    if (a.format_size > kMaxWidth) a.format_size = kMaxWidth;
+    trace(it, "**[writeln] format_size ='%d' \n", a.format_size);
   }
 
-  const int slot = find_variable(it, name.c_str());
-  if (slot < 0) return p;  // nothing to write for a name no slot holds
-  const char type = it.variable_type[slot];
-  const char* value = it.value_of_variables[slot];
-  const int length = static_cast<int>(strlen(value));
-  trace(it, "**[writeln] - Var name '%s' \n", name.c_str());
-  trace(it, "**[writeln] - Var type '%c' \n", type);
-  trace(it, "**[writeln] - content length '%d'\n", length);
+  a.slot = static_cast<short>(find_variable(it, name.c_str()));
+  if (a.slot >= 0) {
+    trace(it, "**[writeln] - Var name '%s' \n", name.c_str());
+    trace(it, "**[writeln] - Var type '%c' \n", it.variable_type[a.slot]);
+    trace(it, "**[writeln] - content length '%d'\n",
+          static_cast<int>(strlen(it.value_of_variables[a.slot])));
+  }
+  return p;
+}
 
-  if (!width && type != 't' && it.file_in_use != 1) out_text(it, value);
+// Scans the argument that begins at column; returns the position after it.
+int scan_argument(Interpreter& it, const LineView& line, int column, Argument& a, bool* further) {
+  a = {};
+  a.slot = -1;
+  if (line[column] == '\'') return scan_quoted(line, column, a, further);
+  return scan_variable(it, line, column, a, further);
+}
+
+void write_quoted(Interpreter& it, const char* line, const Argument& a) {
+  const char* text = line + a.start;
+  if (it.file_in_use == 0 && it.file_write == 0) out_bytes(it, text, static_cast<size_t>(a.length));
+  if (it.file_in_use == 1 && it.file_write == 1) file_bytes(it, text, a.length);
+  if (a.unclosed) out_text(it, "Pascal Error - Parse error with writeln\n");
+}
+
+void write_variable(Interpreter& it, const Argument& a) {
+  if (a.slot < 0) return;  // nothing to write for a name no slot holds
+  const char type = it.variable_type[a.slot];
+  const char* value = it.value_of_variables[a.slot];
+  const int length = static_cast<int>(strlen(value));
+
+  if (!a.width && type != 't' && it.file_in_use != 1) out_bytes(it, value, static_cast<size_t>(length));
   if (it.file_in_use == 1 && it.file_write == 1 && type != 't') {
     const char* unpadded = value;
     while (*unpadded == ' ') ++unpadded;
@@ -94,32 +124,61 @@ int variable(Interpreter& it, const LineView& line, int column, bool* further) {
     trace(it, "**[writeln] FILE: attempt to write to file made with \n");
     trace(it, "**[writeln] FILE: '%s' \n", value);
   }
-  if (type != 't') trace(it, "**[writeln] num of spaces needed %d \n", format_size - length);
-  if (width && type != 't' && it.file_in_use != 1) {
-    if (format_size >= length) blanks(it, format_size - length);
-    out_text(it, value);
+  if (type != 't') trace(it, "**[writeln] num of spaces needed %d \n", a.format_size - length);
+  if (a.width && type != 't' && it.file_in_use != 1) {
+    if (a.format_size >= length) blanks(it, a.format_size - length);
+    out_bytes(it, value, static_cast<size_t>(length));
     trace(it, "\n ");
   }
   if (type == 't') {
     copy_cut(it.open_file, kValueSize, value);
     it.file_in_use = 1;
   }
-  return p;
 }
+
+void write_argument(Interpreter& it, const char* line, const Argument& a) {
+  if (a.quoted)
+    write_quoted(it, line, a);
+  else
+    write_variable(it, a);
+}
+
+constexpr int kPlanArguments = static_cast<int>(sizeof(WritePlan::arguments) / sizeof(Argument));
 
 }  // namespace
 
 void pascal_writeln(Interpreter& it, int column) {
+  LineCacheEntry* entry = plan_entry(it);
+  WritePlan* plan = entry == nullptr ? nullptr : &entry->write;
+  if (plan != nullptr && plan->state == WritePlan::kReady && plan->column == column) {
+    for (int i = 0; i < plan->count; ++i) write_argument(it, it.stread, plan->arguments[i]);
+    if (it.file_write == 1 && plan->file_newline) file_char(it, '\n');
+    return;
+  }
+
+  const int first_column = column;
   const LineView line(it.stread);
+  WritePlan learned;
+  learned.count = 0;
   for (;;) {
     bool further = false;
-    if (line[column] == '\'')
-      column = quoted(it, line, column, &further);
-    else
-      column = variable(it, line, column, &further);
+    Argument a;
+    column = scan_argument(it, line, column, a, &further);
+    write_argument(it, it.stread, a);
+    if (learned.count < kPlanArguments) learned.arguments[learned.count] = a;
+    ++learned.count;
     if (!further) break;
   }
-  if (it.file_write == 1 && contains(it.stread, " writeln")) file_char(it, '\n');
+  const bool file_newline = contains(it.stread, " writeln");
+  if (it.file_write == 1 && file_newline) file_char(it, '\n');
+
+  if (plan != nullptr && (plan->state == WritePlan::kUnknown || plan->column != first_column)) {
+    // A statement with more arguments than a plan holds is scanned afresh each time.
+    learned.state = learned.count <= kPlanArguments ? WritePlan::kReady : WritePlan::kRefused;
+    learned.file_newline = file_newline;
+    learned.column = first_column;
+    *plan = learned;
+  }
 }
 
 }  // namespace vp
