@@ -340,11 +340,47 @@ long script_position(Interpreter& it) {
   return it.fp == nullptr ? -1 : it.script_at;
 }
 
+namespace {
+
+// A loop's head usually lies in the part of the script that the stream still holds
+// in its read buffer: moving the buffer's read pointer back is then the whole seek.
+// The read pointer stands at script_at, which the line reads keep exact; a stream
+// that reads from a pushed-back area, or has met its end or an error, takes the
+// library's seek, which also clears those states.
+bool seek_in_buffer(Interpreter& it, long position) {
+#ifdef __GLIBC__
+  // The stream's state bits (glibc's own values): end seen, error seen, and reading
+  // from the pushed-back area.
+  constexpr int kEofSeen = 0x10;
+  constexpr int kErrSeen = 0x20;
+  constexpr int kInBackup = 0x100;
+  FILE* fp = it.fp;
+  if (it.script_at < 0 || (fp->_flags & (kEofSeen | kErrSeen | kInBackup)) != 0)
+    return false;
+  const char* base = fp->_IO_read_base;
+  const char* ptr = fp->_IO_read_ptr;
+  const char* end = fp->_IO_read_end;
+  if (base == nullptr || ptr < base || ptr > end) return false;
+  const long back = it.script_at - position;  // how far before the read pointer
+  if (back < 0 || back > ptr - base) return false;
+  fp->_IO_read_ptr = fp->_IO_read_ptr - back;
+  it.script_at = position;
+  return true;
+#else
+  (void)it;
+  (void)position;
+  return false;
+#endif
+}
+
+}  // namespace
+
 void seek_script(Interpreter& it, long position) {
+  if (it.fp == nullptr || position < 0) return;
+  if (seek_in_buffer(it, position)) return;
   // A position that could not be taken leaves the read where it is: the loop then
   // runs on forward instead of back.
-  if (it.fp != nullptr && position >= 0 && fseek(it.fp, position, SEEK_SET) == 0)
-    it.script_at = position;
+  if (fseek(it.fp, position, SEEK_SET) == 0) it.script_at = position;
 }
 
 void step_line(Interpreter& it) {
