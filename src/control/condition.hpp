@@ -60,10 +60,13 @@ inline int scan_operator(const LineView& line, int& p) {
 }
 
 // A quoted operand: the character at p stands for the opening quote; the text runs
-// to the next quote, or to the end of the line when none closes it.
-inline void scan_quoted(const LineView& line, int p, Text<kValueSize>& operand) {
-  if (line_end(line[p])) return;
+// to the next quote, or to the end of the line when none closes it. Returns where
+// the text begins in the line.
+inline int scan_quoted(const LineView& line, int p, Text<kValueSize>& operand) {
+  if (line_end(line[p])) return p;
+  const int start = p + 1;
   for (++p; line[p] != '\'' && !line_end(line[p]); ++p) operand.push(line[p]);
+  return start;
 }
 
 // A bare operand: up to the first blank, the first `stop` character, or the end of

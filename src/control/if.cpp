@@ -16,7 +16,11 @@ void blank_out(Interpreter& it) {
 
 }  // namespace
 
-void pascal_if(Interpreter& it, int column) {
+namespace {
+
+// Scans the condition from column and evaluates it; what the scan found goes into
+// plan, when there is one to fill.
+bool scan_condition(Interpreter& it, int column, IfPlan* plan) {
   using namespace condition;
   const LineView line(it.stread);
 
@@ -30,19 +34,57 @@ void pascal_if(Interpreter& it, int column) {
   const int slot = find_variable(it, name.c_str());
   const char type = slot < 0 ? '\0' : it.variable_type[slot];
   Text<kValueSize> operand;
+  int operand_start = p;
   if (type == 'i' || type == 'r' || type == 'h' || type == 't')
     scan_bare(line, p, ' ', operand);
   else if (type == 's')
-    scan_quoted(line, p, operand);
+    operand_start = scan_quoted(line, p, operand);
   trace(it, "**[if] value : '%s'\n", operand.c_str());
 
-  bool holds = false;
-  if (slot >= 0) {
-    const char* value = it.value_of_variables[slot];
-    if (type == 's') holds = compare_text(code, value, operand.c_str());
-    if (type == 'i') holds = compare_numbers(code, to_int(value), to_int(operand.c_str()));
-    if (type == 'r') holds = compare_numbers(code, to_real(value), to_real(operand.c_str()));
+  if (plan != nullptr) {
+    *plan = {};
+    plan->column = column;
+    plan->slot = slot;
+    plan->code = code;
+    plan->number = to_int(operand.c_str());
+    plan->real = to_real(operand.c_str());
+    plan->start = static_cast<short>(operand_start);
+    plan->length = static_cast<short>(operand.size());
+    plan->ready = true;
   }
+
+  if (slot < 0) return false;
+  const char* value = it.value_of_variables[slot];
+  if (type == 's') return compare_text(code, value, operand.c_str());
+  if (type == 'i') return compare_numbers(code, to_int(value), to_int(operand.c_str()));
+  if (type == 'r') return compare_numbers(code, to_real(value), to_real(operand.c_str()));
+  return false;
+}
+
+// The same condition on a line read again: only the variable's value is read anew.
+bool planned_condition(const Interpreter& it, const IfPlan& plan) {
+  using namespace condition;
+  if (plan.slot < 0) return false;
+  const char type = it.variable_type[plan.slot];
+  const char* value = it.value_of_variables[plan.slot];
+  if (type == 'i') return compare_numbers(plan.code, to_int(value), plan.number);
+  if (type == 'r') return compare_numbers(plan.code, to_real(value), plan.real);
+  if (type == 's') {
+    Text<kValueSize> operand;
+    operand.assign(it.stread + plan.start, plan.length);
+    return compare_text(plan.code, value, operand.c_str());
+  }
+  return false;
+}
+
+}  // namespace
+
+void pascal_if(Interpreter& it, int column) {
+  LineCacheEntry* entry = plan_entry(it);
+  IfPlan* plan = entry == nullptr ? nullptr : &entry->condition;
+  const bool holds = plan != nullptr && plan->ready && plan->column == column
+                         ? planned_condition(it, *plan)
+                         : scan_condition(it, column, plan);
   if (!holds) pascal_if_subthread(it);
 }
 
