@@ -44,6 +44,9 @@ struct NameIndex {
   // Bit i: the name of named[i], for i below 64, begins with this character.
   uint64_t starts_with[256];
   unsigned char index_of[kSlots];  // a named slot's place in named
+  // Whether some name begins with a character a plain number is written with (a
+  // digit, a sign, a point or a blank): if none does, no name occurs in a number.
+  bool numeral_names;
 };
 
 // State of one while form.
@@ -174,6 +177,11 @@ void trace(Interpreter& it, const char* fmt, ...) __attribute__((format(printf, 
 
 // Flushes standard output and the output text file, then ends the process.
 [[noreturn]] void end_process(Interpreter& it, int status);
+
+// The characters of a plain number as variables hold it.
+inline bool numeral_char(char c) {
+  return (c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.' || c == ' ';
+}
 
 // Exact lookup: the first slot whose name equals name, or -1.
 int find_variable(const Interpreter& it, const char* name);

@@ -26,6 +26,7 @@ struct OperatorTexts {
   // the run.
   bool assign_mark = false;
   bool semicolon = false;
+  bool concat_call = false;  // "concat(": a string line joins by the function form
 };
 
 // The facts the step takes from a line's text.
@@ -98,6 +99,14 @@ struct IfPlan {
   short length;
 };
 
+// Which slot an assignment line assigns: the first one, in slot order, that is no
+// constant and whose name is the line's first word. Names and constants are
+// settled once "begin" has been seen, so that is fixed by the line's text.
+struct AssignPlan {
+  bool ready;
+  int slot;  // -1: the line assigns nothing
+};
+
 struct LineCacheEntry {
   long key;  // where the line starts in the script, plus one; 0 for an unused entry
   int length;
@@ -106,6 +115,7 @@ struct LineCacheEntry {
   JoinPlan join;
   WritePlan write;
   IfPlan condition;
+  AssignPlan assign;
   char text[kLineSize];
 };
 
@@ -140,6 +150,7 @@ struct LineCache {
     e.join.ready = false;
     e.write.state = WritePlan::kUnknown;
     e.condition.ready = false;
+    e.assign.ready = false;
     memcpy(e.text, text, static_cast<size_t>(length));
     return &e;
   }

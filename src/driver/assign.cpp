@@ -30,14 +30,14 @@ bool names_variable(const char* line, int indent, const char* name) {
 // after it. Strings lose their quotes; a line that holds an operator text stores
 // nothing here and keeps the old value whole for the computation that follows.
 void copy_value(Interpreter& it, int slot, int value_column, const OperatorTexts& ops) {
-  const LineView line(it.stread);
-  const int semicolon = line.find(';', value_column);
-  if (semicolon < 0) return;  // no end to the value: store nothing
-
   const char type = it.variable_type[slot];
   const bool is_string = type == 's';
   if (!is_string && ops.copy_blocked) return;
   if (is_string && ops.plus) return;
+
+  const LineView line(it.stread);
+  const int semicolon = line.find(';', value_column);
+  if (semicolon < 0) return;  // no end to the value: store nothing
 
   char* value = it.value_of_variables[slot];
   int w = 0;
@@ -56,11 +56,43 @@ void compute(Interpreter& it, int slot) {
   trace(it, "**[MAIN] found math set that returned '%f' \n", static_cast<double>(result));
   // Wide enough for the longest single-precision number with six decimals and a sign.
   char number[kNumberTextSize];
-  format_fixed(static_cast<double>(result), type == 'r' ? 6 : 0, number);
-  const char* trimmed = number;
-  while (*trimmed == ' ') ++trimmed;
-  set_value(it, slot, trimmed);
-  trace(it, "'%s' -> '%s' -> '%s' \n", number, trimmed, it.value_of_variables[slot]);
+  const int length = format_fixed(static_cast<double>(result), type == 'r' ? 6 : 0, number);
+  int blanks = 0;
+  while (number[blanks] == ' ') ++blanks;
+  // The text is far shorter than a value: it is stored whole.
+  memcpy(it.value_of_variables[slot], number + blanks, static_cast<size_t>(length - blanks) + 1);
+  trace(it, "'%s' -> '%s' -> '%s' \n", number, number + blanks, it.value_of_variables[slot]);
+}
+
+// Assigns slot from the line in stread, which names it.
+void assign_to(Interpreter& it, int slot) {
+  const char* line = it.stread;
+  const char* name = it.variable_names[slot];
+  const OperatorTexts ops = operators_of(it);
+  if (ops.assign_mark && !ops.semicolon) {
+    out_format(it, "Pascal Error: parse error:\n%s\n", line);
+    out_text(it, "missing ; \n");
+    end_process(it, 1);
+  }
+  trace(it, "**[MAIN] found set match for '%s' \n", name);
+
+  // The value starts past the name, a blank, ":=" and a blank.
+  copy_value(it, slot, it.indent + static_cast<int>(strlen(name)) + 4, ops);
+
+  const char type = it.variable_type[slot];
+  if (ops.math) compute(it, slot);
+  char joined[kValueSize];
+  if (type == 's' && ops.concat_call) {
+    trace(it, "**[MAIN] concat function found. \n");
+    pascal_concat(it, line, joined);
+    set_value(it, slot, joined);
+  }
+  if (type == 's' && ops.plus) {
+    trace(it, "**[MAIN] concat_set function found. \n");
+    concat_set(it, line, joined);
+    set_value(it, slot, joined);
+  }
+  trace(it, "**[MAIN] Value found and stored: '%s'\n", it.value_of_variables[slot]);
 }
 
 }  // namespace
@@ -72,6 +104,7 @@ OperatorTexts operator_texts(const char* line) {
   for (const char* p = line; *p != '\0'; ++p) {
     if (*p == ';') found.semicolon = true;
     if (*p == ':' && p[1] == '=') found.assign_mark = true;
+    if (*p == 'c' && strncmp(p, "concat(", 7) == 0) found.concat_call = true;
     if (*p != ' ') continue;
     const char op = p[1];
     const char after = op == '\0' ? '\0' : p[2];
@@ -100,10 +133,17 @@ OperatorTexts operator_texts(const char* line) {
 
 void assign_step(Interpreter& it) {
   if (!it.begin_found) return;
+  // A line read again assigns the slot it assigned before.
+  LineCacheEntry* entry = plan_entry(it);
+  if (entry != nullptr && entry->assign.ready) {
+    if (entry->assign.slot >= 0) assign_to(it, entry->assign.slot);
+    return;
+  }
+
   const char* line = it.stread;
   const int indent = it.indent;
   const char first = LineView(line)[indent];
-
+  int assigned = -1;
   // Only the slots whose name begins with the line's first character can match.
   for_each_name_starting(it, first, [&](int slot) {
     const char* name = it.variable_names[slot];
@@ -111,36 +151,13 @@ void assign_step(Interpreter& it) {
     trace(it, "**[MAIN] possible variable match found '%c...' at memory location %d:\n", name[0],
           slot);
     if (!names_variable(line, indent, name)) return false;
-
-    const OperatorTexts ops = operators_of(it);
-    if (ops.assign_mark && !ops.semicolon) {
-      out_format(it, "Pascal Error: parse error:\n%s\n", line);
-      out_text(it, "missing ; \n");
-      end_process(it, 1);
-    }
-    trace(it, "**[MAIN] found set match for '%s' \n", name);
-
-    // The value starts past the name, a blank, ":=" and a blank.
-    copy_value(it, slot, indent + static_cast<int>(strlen(name)) + 4, ops);
-
-    const char type = it.variable_type[slot];
-    if (ops.math) compute(it, slot);
-    char joined[kValueSize];
-    if (type == 's' && contains(line, "concat(")) {
-      trace(it, "**[MAIN] concat function found. \n");
-      pascal_concat(it, line, joined);
-      set_value(it, slot, joined);
-    }
-    if (type == 's' && ops.plus) {
-      trace(it, "**[MAIN] concat_set function found. \n");
-      concat_set(it, line, joined);
-      set_value(it, slot, joined);
-    }
-    trace(it, "**[MAIN] Value found and stored: '%s'\n", it.value_of_variables[slot]);
     // Only the first slot is assigned, so a name declared twice changes the slot
     // that every lookup finds.
+    assigned = slot;
     return true;
   });
+  if (entry != nullptr) entry->assign = {true, assigned};
+  if (assigned >= 0) assign_to(it, assigned);
 }
 
 }  // namespace vp

@@ -161,8 +161,19 @@ float evaluate(Interpreter& it, const MathPlan& plan) {
       values[k] = o.constant;
       continue;
     }
+    const char* value = it.value_of_variables[it.names.named[o.first]];
+    if (!it.names.numeral_names) {
+      // A plain number short enough to be an operand whole names nothing, so it is
+      // read as it stands.
+      int n = 0;
+      while (n < kOperandSize - 1 && numeral_char(value[n])) ++n;
+      if (value[n] == '\0') {
+        values[k] = static_cast<float>(to_real(value));
+        continue;
+      }
+    }
     Text<kOperandSize> operand;
-    operand.assign(it.value_of_variables[it.names.named[o.first]]);
+    operand.assign(value);
     substitute(it, operand, o.first + 1);
     values[k] = static_cast<float>(to_real(operand.c_str()));
   }
@@ -173,6 +184,13 @@ float evaluate(Interpreter& it, const MathPlan& plan) {
 
 float math_set(Interpreter& it, const char* text) {
   trace(it, "**[Math_set] Enter module \n");
+  // A line of the script seen before, with the names settled: its plan spares the
+  // split (the line held its ';' and '=' then, and holds the same text now).
+  MathPlan* plan = nullptr;
+  if (LineCacheEntry* entry = plan_entry(it); entry != nullptr && text == it.stread) {
+    plan = &entry->math;
+    if (plan->ready) return evaluate(it, *plan);
+  }
   if (strchr(text, ';') == nullptr) {
     out_format(it, "Pascal Error: parse error: %s \n", text);
     end_process(it, 1);
@@ -183,14 +201,6 @@ float math_set(Interpreter& it, const char* text) {
   if (first_equals == nullptr) return 0.0f;  // nothing to compute
   const int equals = static_cast<int>(first_equals - line);
 
-  // A line of the script seen before, outside trace mode, with the names settled:
-  // its plan spares the split. Trace mode always takes the whole way.
-  MathPlan* plan = nullptr;
-  if (it.debug_mode != 1 && it.names.built && it.line_entry != nullptr &&
-      it.texts_generation == it.line_generation && text == it.stread) {
-    plan = &it.line_entry->math;
-    if (plan->ready) return evaluate(it, *plan);
-  }
   MathPlan learned = {};
 
   float values[kValues] = {};

@@ -77,9 +77,8 @@ void concat_set(Interpreter& it, const char* text, char* result) {
   // A line of the script joined before, outside trace mode, with the names settled:
   // its plan gives the parts. Trace mode always takes the whole way.
   JoinPlan* plan = nullptr;
-  if (it.debug_mode != 1 && it.names.built && it.line_entry != nullptr &&
-      it.texts_generation == it.line_generation && text == it.stread) {
-    plan = &it.line_entry->join;
+  if (LineCacheEntry* entry = plan_entry(it); entry != nullptr && text == it.stread) {
+    plan = &entry->join;
     if (plan->ready) {
       for (int i = 0; i < plan->count; ++i) {
         const JoinPlan::Piece& piece = plan->pieces[i];

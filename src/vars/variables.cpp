@@ -44,6 +44,9 @@ void freeze_names(Interpreter& it) {
       index.starts_with[static_cast<unsigned char>(it.variable_names[slot][0])] |= uint64_t{1} << i;
   }
   index.named_count = count;
+  index.numeral_names = false;
+  for (int i = 0; i < count; ++i)
+    if (numeral_char(it.variable_names[index.named[i]][0])) index.numeral_names = true;
   index.built = true;
 }
 
