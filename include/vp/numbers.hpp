@@ -13,6 +13,9 @@ inline constexpr int kNumberTextSize = 48;
 // Returns the length of the text.
 int format_fixed(double value, int decimals, char* out);
 
+// The same text without its leading blanks; returns its length.
+int format_fixed_trimmed(double value, int decimals, char* out);
+
 // atof(text).
 double to_real(const char* text);
 

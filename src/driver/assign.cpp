@@ -54,14 +54,19 @@ void compute(Interpreter& it, int slot) {
   if (type != 'i' && type != 'r') return;
   const float result = math_set(it, it.stread);
   trace(it, "**[MAIN] found math set that returned '%f' \n", static_cast<double>(result));
+  const int decimals = type == 'r' ? 6 : 0;
+  if (it.debug_mode != 1) {
+    // The text, at most 47 characters, fits a value whole.
+    format_fixed_trimmed(static_cast<double>(result), decimals, it.value_of_variables[slot]);
+    return;
+  }
   // Wide enough for the longest single-precision number with six decimals and a sign.
   char number[kNumberTextSize];
-  const int length = format_fixed(static_cast<double>(result), type == 'r' ? 6 : 0, number);
-  int blanks = 0;
-  while (number[blanks] == ' ') ++blanks;
-  // The text is far shorter than a value: it is stored whole.
-  memcpy(it.value_of_variables[slot], number + blanks, static_cast<size_t>(length - blanks) + 1);
-  trace(it, "'%s' -> '%s' -> '%s' \n", number, number + blanks, it.value_of_variables[slot]);
+  format_fixed(static_cast<double>(result), decimals, number);
+  const char* trimmed = number;
+  while (*trimmed == ' ') ++trimmed;
+  set_value(it, slot, trimmed);
+  trace(it, "'%s' -> '%s' -> '%s' \n", number, trimmed, it.value_of_variables[slot]);
 }
 
 // Assigns slot from the line in stread, which names it.

@@ -2,6 +2,7 @@
 // operators taken strictly left to right, no precedence, single precision.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "vp/handlers.hpp"
 #include "vp/math.hpp"
@@ -150,6 +151,23 @@ float combine(Interpreter& it, const float* values, const char* operators, int o
   return result;
 }
 
+// Reads a whole number written as blanks, an optional sign and up to 15 digits,
+// the whole text at most limit characters, as the text-to-real conversion would;
+// false for any other text.
+bool plain_integer(const char* text, int limit, float* out) {
+  const char* p = text;
+  while (*p == ' ') ++p;
+  const bool negative = *p == '-';
+  if (*p == '-' || *p == '+') ++p;
+  const char* const digits = p;
+  int64_t v = 0;
+  while (*p >= '0' && *p <= '9' && p - digits < 16) v = v * 10 + (*p++ - '0');
+  if (*p != '\0' || p == digits || p - digits > 15 || p - text > limit) return false;
+  const auto d = static_cast<double>(v);
+  *out = static_cast<float>(negative ? -d : d);  // "-0" is a negative zero
+  return true;
+}
+
 // A line computed before: only the operands that name variables are read again,
 // starting from the first name found in each, and substitution goes on from there
 // on the value's text as it would have.
@@ -165,6 +183,7 @@ float evaluate(Interpreter& it, const MathPlan& plan) {
     if (!it.names.numeral_names) {
       // A plain number short enough to be an operand whole names nothing, so it is
       // read as it stands.
+      if (plain_integer(value, kOperandSize - 1, &values[k])) continue;
       int n = 0;
       while (n < kOperandSize - 1 && numeral_char(value[n])) ++n;
       if (value[n] == '\0') {

@@ -52,26 +52,56 @@ int pad_to_width(const char* text, int length, char* out) {
 
 }  // namespace
 
+namespace {
+
+// The text of a whole number that a double holds exactly, with six zero decimals
+// when asked for (and -0 for a negative zero, as printf gives it), written backwards
+// ending just before end; nullptr when the value is not such a number.
+char* whole_text(double value, int decimals, char* end) {
+  if (!(value > -1e15 && value < 1e15)) return nullptr;
+  const auto whole = static_cast<int64_t>(value);
+  if (static_cast<double>(whole) != value) return nullptr;
+  char* p = end;
+  if (decimals == 6) {
+    for (int i = 0; i < 6; ++i) *--p = '0';
+    *--p = '.';
+  }
+  p = digits_backwards(static_cast<uint64_t>(whole < 0 ? -whole : whole), p);
+  if (std::signbit(value)) *--p = '-';
+  return p;
+}
+
+}  // namespace
+
+int format_fixed_trimmed(double value, int decimals, char* out) {
+  if (std::isfinite(value) && (decimals == 0 || decimals == 6)) {
+    char text[kNumberTextSize];
+    char* const end = text + sizeof(text);
+    if (const char* p = whole_text(value, decimals, end); p != nullptr) {
+      const auto length = static_cast<int>(end - p);
+      memcpy(out, p, static_cast<size_t>(length));
+      out[length] = '\0';
+      return length;
+    }
+  }
+  char padded[kNumberTextSize];
+  const int length = format_fixed(value, decimals, padded);
+  int blanks = 0;
+  while (padded[blanks] == ' ') ++blanks;
+  memcpy(out, padded + blanks, static_cast<size_t>(length - blanks) + 1);
+  return length - blanks;
+}
+
 int format_fixed(double value, int decimals, char* out) {
   if (!std::isfinite(value) || (decimals != 0 && decimals != 6))
     return format_by_library(value, decimals, out);
 
-  // Whole numbers, what integer variables hold: the digits alone (and -0 for a
-  // negative zero, as printf gives it).
-  if (value > -1e15 && value < 1e15) {
-    const auto whole = static_cast<int64_t>(value);
-    if (static_cast<double>(whole) == value) {
-      char text[kNumberTextSize];
-      char* const end = text + sizeof(text);
-      char* p = end;
-      if (decimals == 6) {
-        for (int i = 0; i < 6; ++i) *--p = '0';
-        *--p = '.';
-      }
-      p = digits_backwards(static_cast<uint64_t>(whole < 0 ? -whole : whole), p);
-      if (std::signbit(value)) *--p = '-';
+  // Whole numbers, what integer variables hold: the digits alone.
+  {
+    char text[kNumberTextSize];
+    char* const end = text + sizeof(text);
+    if (const char* p = whole_text(value, decimals, end); p != nullptr)
       return pad_to_width(p, static_cast<int>(end - p), out);
-    }
   }
 
   const uint64_t bits = std::bit_cast<uint64_t>(value);
