@@ -15,12 +15,15 @@ using Action = void (*)(Interpreter&, int column);
 
 // One row of the statement table: a keyword searched anywhere in the line (in any
 // case, or exactly), an optional further condition, and the action, which gets the
-// column just past the keyword when the statement begins its line.
+// column just past the keyword when the statement begins its line. A condition on
+// the line's text alone is kept apart, so that a line's facts can hold its answer.
 struct Row {
   std::string_view keyword;
   bool any_case;
   Condition condition;
   Action action;
+  Condition text_condition = nullptr;
+  bool declaration = false;  // runs only before "begin"
 };
 
 constexpr bool kAnyCase = true;
@@ -93,19 +96,24 @@ constexpr Row kStatements[] = {
     {"  system('", kAnyCase, nullptr, [](Interpreter& it, int) { v_pascal_system(it, it.stread); }},
     {"  exec('", kAnyCase, nullptr, [](Interpreter& it, int) { v_pascal_system(it, it.stread); }},
     {"  delay(", kAnyCase, nullptr, [](Interpreter& it, int) { pascal_delay(it, it.stread); }},
-    {"const", kExact, before_begin, [](Interpreter& it, int) { pascal_var(it, 1); }},
-    {"var ", kExact, before_begin, [](Interpreter& it, int) { pascal_var(it, 0); }},
-    {"   ", kExact, var_continuation, [](Interpreter& it, int) { pascal_var(it, 0); }},
-    {"   ", kExact, const_continuation, [](Interpreter& it, int) { pascal_var(it, 1); }},
-    {"   ", kExact, label_continuation, [](Interpreter& it, int) { pascal_label(it); }},
-    {"label ", kExact, before_begin, [](Interpreter& it, int) { pascal_label(it); }},
+    {"const", kExact, before_begin, [](Interpreter& it, int) { pascal_var(it, 1); }, nullptr, true},
+    {"var ", kExact, before_begin, [](Interpreter& it, int) { pascal_var(it, 0); }, nullptr, true},
+    {"   ", kExact, var_continuation, [](Interpreter& it, int) { pascal_var(it, 0); }, nullptr,
+     true},
+    {"   ", kExact, const_continuation, [](Interpreter& it, int) { pascal_var(it, 1); }, nullptr,
+     true},
+    {"   ", kExact, label_continuation, [](Interpreter& it, int) { pascal_label(it); }, nullptr,
+     true},
+    {"label ", kExact, before_begin, [](Interpreter& it, int) { pascal_label(it); }, nullptr, true},
     {"  repeat", kExact, nullptr, [](Interpreter& it, int) { repeat_mark(it); }},
-    {"  while ", kExact, while_less_line, [](Interpreter& it, int) { while_less_head(it); }},
-    {"  while ", kExact, while_more_line, [](Interpreter& it, int) { while_more_head(it); }},
-    {"  while count ", kExact, while_count_line,
-     [](Interpreter& it, int) { while_count_head(it); }},
+    {"  while ", kExact, nullptr, [](Interpreter& it, int) { while_less_head(it); },
+     while_less_line},
+    {"  while ", kExact, nullptr, [](Interpreter& it, int) { while_more_head(it); },
+     while_more_line},
+    {"  while count ", kExact, nullptr, [](Interpreter& it, int) { while_count_head(it); },
+     while_count_line},
     {" end;", kExact, while_end_pending, [](Interpreter& it, int) { while_end(it); }},
-    {"  if ", kExact, single_condition, [](Interpreter& it, int c) { pascal_if(it, c); }},
+    {"  if ", kExact, nullptr, [](Interpreter& it, int c) { pascal_if(it, c); }, single_condition},
     {"  until ", kExact, nullptr, [](Interpreter& it, int c) { pascal_until(it, c); }},
     {"  goto ", kExact, nullptr, [](Interpreter& it, int c) { pascal_goto(it, c); }},
 };
@@ -119,6 +127,17 @@ constexpr uint64_t any_case_rows() {
   uint64_t rows = 0;
   for (size_t r = 0; r < kRowCount; ++r)
     if (kStatements[r].any_case) rows |= uint64_t{1} << r;
+  return rows;
+}
+
+constexpr uint64_t all_rows() {
+  return kRowCount == 64 ? ~uint64_t{0} : (uint64_t{1} << kRowCount) - 1;
+}
+
+constexpr uint64_t declaration_rows() {
+  uint64_t rows = 0;
+  for (size_t r = 0; r < kRowCount; ++r)
+    if (kStatements[r].declaration) rows |= uint64_t{1} << r;
   return rows;
 }
 
@@ -257,6 +276,16 @@ uint64_t confirm_rows(Interpreter& it, uint64_t candidates) {
   return rows;
 }
 
+// The rows whose condition on the line's text holds, of those given.
+uint64_t text_conditions_hold(const Interpreter& it, uint64_t rows) {
+  for (uint64_t left = rows; left != 0; left &= left - 1) {
+    const Row& row = kStatements[std::countr_zero(left)];
+    if (row.text_condition != nullptr && !row.text_condition(it))
+      rows &= ~(uint64_t{1} << std::countr_zero(left));
+  }
+  return rows;
+}
+
 // Everything the step takes from the text of the line in stread, searched afresh.
 LineFacts learn_line(Interpreter& it) {
   const char* line = it.stread;
@@ -270,7 +299,7 @@ LineFacts learn_line(Interpreter& it) {
   if ((facts.marks & kMarkProgram) != 0 && strchr(line, ';') == nullptr)
     facts.marks &= ~kMarkProgram;  // "program" counts only with a ';' on the line
   if ((facts.marks & kMarkComment) != 0) return facts;  // no statement of it runs
-  facts.rows = confirm_rows(it, scan.rows);
+  facts.rows = text_conditions_hold(it, confirm_rows(it, scan.rows));
   facts.texts = operator_texts(line);
   return facts;
 }
@@ -411,6 +440,7 @@ void step_line(Interpreter& it) {
 
   unsigned generation = it.line_generation;
   uint64_t pending = facts.rows;
+  if (it.begin_found) pending &= ~declaration_rows();
   while (pending != 0) {
     const int r = std::countr_zero(pending);
     pending &= pending - 1;
@@ -420,8 +450,12 @@ void step_line(Interpreter& it) {
     if (it.line_generation != generation) {
       // The handler read further lines into stread: the rows after it are tested on
       // the new text, with the indent of the line the step began with.
+      // A few rows are searched for directly; more are worth the quick pass first.
       generation = it.line_generation;
-      pending = confirm_rows(it, scan_line(it.stread).rows & (~uint64_t{0} << (r + 1)));
+      uint64_t later = (~uint64_t{0} << (r + 1)) & all_rows();
+      if (it.begin_found) later &= ~declaration_rows();
+      if (std::popcount(later) > 4) later &= scan_line(it.stread).rows;
+      pending = text_conditions_hold(it, confirm_rows(it, later));
     }
   }
   assign_step(it);
