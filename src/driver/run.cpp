@@ -276,6 +276,23 @@ uint64_t confirm_rows(Interpreter& it, uint64_t candidates) {
   return rows;
 }
 
+// The rows, of those given, whose keyword's first character after its blanks occurs
+// in the line at all: a cheap test that spares most searches on a line of blanks.
+uint64_t rows_with_first_letter(const char* line, uint64_t rows) {
+  for (uint64_t left = rows; left != 0; left &= left - 1) {
+    const int r = std::countr_zero(left);
+    const Row& row = kStatements[r];
+    const size_t lead = row.keyword.find_first_not_of(' ');
+    if (lead == std::string_view::npos) continue;
+    const char c = row.keyword[lead];
+    const bool letter = c >= 'a' && c <= 'z';
+    if (strchr(line, c) == nullptr &&
+        !(row.any_case && letter && strchr(line, c - 'a' + 'A') != nullptr))
+      rows &= ~(uint64_t{1} << r);
+  }
+  return rows;
+}
+
 // The rows whose condition on the line's text holds, of those given.
 uint64_t text_conditions_hold(const Interpreter& it, uint64_t rows) {
   for (uint64_t left = rows; left != 0; left &= left - 1) {
@@ -454,7 +471,8 @@ void step_line(Interpreter& it) {
       generation = it.line_generation;
       uint64_t later = (~uint64_t{0} << (r + 1)) & all_rows();
       if (it.begin_found) later &= ~declaration_rows();
-      if (std::popcount(later) > 4) later &= scan_line(it.stread).rows;
+      later = std::popcount(later) > 4 ? later & scan_line(it.stread).rows
+                                       : rows_with_first_letter(it.stread, later);
       pending = text_conditions_hold(it, confirm_rows(it, later));
     }
   }
