@@ -365,9 +365,10 @@ bool next_line(FILE* fp, char* buf, int cap, long* taken) {
   return true;
 }
 
-}  // namespace
-
-bool read_script_line(Interpreter& it) {
+// Reads the next script line into stread as read_script_line does, and tells how
+// many bytes of stread it filled: the line's length, or more when a NUL byte ends
+// the text early. The line cache keys by those bytes, which hold the whole text.
+bool read_line_length(Interpreter& it, int* length) {
   if (it.fp == nullptr) return false;
   ++it.line_generation;
   it.line_start = it.script_at;
@@ -375,11 +376,21 @@ bool read_script_line(Interpreter& it) {
   if (!next_line(it.fp, it.stread, kLineSize, &taken)) return false;
   // The read position moves by what the line took; when that is not known, the
   // stream is asked.
-  if (taken < 0)
+  if (taken < 0) {
     it.script_at = ftell(it.fp);
-  else if (it.line_start >= 0)
-    it.script_at = it.line_start + taken;
+    *length = static_cast<int>(strlen(it.stread));
+    return true;
+  }
+  if (it.line_start >= 0) it.script_at = it.line_start + taken;
+  *length = static_cast<int>(taken);
   return true;
+}
+
+}  // namespace
+
+bool read_script_line(Interpreter& it) {
+  int length;
+  return read_line_length(it, &length);
 }
 
 long script_position(Interpreter& it) {
@@ -429,10 +440,12 @@ void seek_script(Interpreter& it, long position) {
   if (fseek(it.fp, position, SEEK_SET) == 0) it.script_at = position;
 }
 
-void step_line(Interpreter& it) {
+namespace {
+
+// The step over the line in stread, whose length is known.
+void step_known_line(Interpreter& it, int length) {
   // A line that comes back from the same place with the same text (a loop's body)
   // has the facts it had before.
-  const int length = static_cast<int>(strlen(it.stread));
   LineFacts facts;
   it.line_entry = it.line_cache.entry(it.line_start, it.stread, length);
   if (it.line_entry != nullptr) {
@@ -477,6 +490,12 @@ void step_line(Interpreter& it) {
     }
   }
   assign_step(it);
+}
+
+}  // namespace
+
+void step_line(Interpreter& it) {
+  step_known_line(it, static_cast<int>(strlen(it.stread)));
 }
 
 // Answered only for the exact single word, so every other command line (a script
@@ -529,8 +548,9 @@ int run(Interpreter& it, int argc, const char* const* argv) {
 
   place_builtins(it);
 
-  while (read_script_line(it)) {
-    step_line(it);
+  int length;
+  while (read_line_length(it, &length)) {
+    step_known_line(it, length);
     ++it.line_count;
     if (it.line_count >= kLineCap || it.end_found) break;
   }
