@@ -29,12 +29,14 @@ bool names_variable(const char* line, int indent, const char* name) {
 // The right-hand side as written, from the value column up to the first ';' at or
 // after it. Strings lose their quotes; a line that holds an operator text stores
 // nothing here and keeps the old value whole for the computation that follows.
-void copy_value(Interpreter& it, int slot, int value_column, const OperatorTexts& ops) {
+void copy_value(Interpreter& it, int slot, const OperatorTexts& ops) {
   const char type = it.variable_type[slot];
   const bool is_string = type == 's';
   if (!is_string && ops.copy_blocked) return;
   if (is_string && ops.plus) return;
 
+  // The value starts past the name, a blank, ":=" and a blank.
+  const int value_column = it.indent + static_cast<int>(strlen(it.variable_names[slot])) + 4;
   const LineView line(it.stread);
   const int semicolon = line.find(';', value_column);
   if (semicolon < 0) return;  // no end to the value: store nothing
@@ -81,8 +83,7 @@ void assign_to(Interpreter& it, int slot) {
   }
   trace(it, "**[MAIN] found set match for '%s' \n", name);
 
-  // The value starts past the name, a blank, ":=" and a blank.
-  copy_value(it, slot, it.indent + static_cast<int>(strlen(name)) + 4, ops);
+  copy_value(it, slot, ops);
 
   const char type = it.variable_type[slot];
   if (ops.math) compute(it, slot);

@@ -30,10 +30,23 @@ int format_by_library(double value, int decimals, char* out) {
 // Writes the decimal digits of v backwards, ending just before end; returns the
 // first digit's address.
 char* digits_backwards(uint64_t v, char* end) {
-  do {
-    *--end = static_cast<char>('0' + v % 10);
-    v /= 10;
-  } while (v != 0);
+  // Two digits a step: half the divisions.
+  static constexpr char kPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
+  while (v >= 100) {
+    const auto pair = static_cast<size_t>(v % 100) * 2;
+    v /= 100;
+    *--end = kPairs[pair + 1];
+    *--end = kPairs[pair];
+  }
+  if (v >= 10) {
+    *--end = kPairs[v * 2 + 1];
+    *--end = kPairs[v * 2];
+  } else {
+    *--end = static_cast<char>('0' + v);
+  }
   return end;
 }
 
