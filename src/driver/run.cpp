@@ -458,15 +458,17 @@ void step_known_line(Interpreter& it, int length) {
   it.texts = facts.texts;
   it.texts_generation = it.line_generation;
 
-  if ((facts.marks & kMarkProgram) != 0) it.program_found = true;
-  if (!it.begin_found && (facts.marks & kMarkBegin) != 0) {
-    it.begin_found = true;
-    freeze_names(it);  // no declaration runs from here on
+  if (facts.marks != 0) {  // most lines hold none of the marks
+    if ((facts.marks & kMarkProgram) != 0) it.program_found = true;
+    if (!it.begin_found && (facts.marks & kMarkBegin) != 0) {
+      it.begin_found = true;
+      freeze_names(it);  // no declaration runs from here on
+    }
+    if ((facts.marks & kMarkEnd) != 0) it.end_found = true;
+    if ((facts.marks & kMarkCurrentDir) != 0) refresh_dir(it, kSlotCurrentDir);
+    if ((facts.marks & kMarkCwd) != 0) refresh_dir(it, kSlotCwd);
+    if ((facts.marks & kMarkComment) != 0) return;
   }
-  if ((facts.marks & kMarkEnd) != 0) it.end_found = true;
-  if ((facts.marks & kMarkCurrentDir) != 0) refresh_dir(it, kSlotCurrentDir);
-  if ((facts.marks & kMarkCwd) != 0) refresh_dir(it, kSlotCwd);
-  if ((facts.marks & kMarkComment) != 0) return;
 
   unsigned generation = it.line_generation;
   uint64_t pending = facts.rows;
