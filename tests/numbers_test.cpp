@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <random>
 #include <string>
@@ -31,6 +32,15 @@ namespace {
       return ::testing::AssertionFailure()
              << "value " << std::hexfloat << v << " decimals " << decimals << ": want '" << want
              << "' got '" << got << "'";
+    }
+    // The form without leading blanks, as assignments store it.
+    const char* trimmed = want + strspn(want, " ");
+    const int m = vp::format_fixed_trimmed(v, decimals, got);
+    if (std::string(got) != trimmed || m != static_cast<int>(strlen(trimmed)) ||
+        got[vp::kNumberTextSize] != 'G') {
+      return ::testing::AssertionFailure()
+             << "value " << std::hexfloat << v << " decimals " << decimals << " trimmed: want '"
+             << trimmed << "' got '" << got << "'";
     }
   }
   return ::testing::AssertionSuccess();

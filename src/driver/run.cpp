@@ -412,8 +412,7 @@ bool seek_in_buffer(Interpreter& it, long position) {
   constexpr int kErrSeen = 0x20;
   constexpr int kInBackup = 0x100;
   FILE* fp = it.fp;
-  if (it.script_at < 0 || (fp->_flags & (kEofSeen | kErrSeen | kInBackup)) != 0)
-    return false;
+  if (it.script_at < 0 || (fp->_flags & (kEofSeen | kErrSeen | kInBackup)) != 0) return false;
   const char* base = fp->_IO_read_base;
   const char* ptr = fp->_IO_read_ptr;
   const char* end = fp->_IO_read_end;

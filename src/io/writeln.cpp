@@ -24,7 +24,8 @@ void file_char(Interpreter& it, char c) {
 }
 
 void blanks(Interpreter& it, int count) {
-  static constexpr char kBlanks[] = "                                                                ";
+  static constexpr char kBlanks[] =
+      "                                                                ";
   constexpr int kChunk = static_cast<int>(sizeof(kBlanks)) - 1;
   for (; count > kChunk; count -= kChunk) out_bytes(it, kBlanks, kChunk);
   if (count > 0) out_bytes(it, kBlanks, static_cast<size_t>(count));
@@ -116,7 +117,8 @@ void write_variable(Interpreter& it, const Argument& a) {
   const char* value = it.value_of_variables[a.slot];
   const int length = static_cast<int>(strlen(value));
 
-  if (!a.width && type != 't' && it.file_in_use != 1) out_bytes(it, value, static_cast<size_t>(length));
+  if (!a.width && type != 't' && it.file_in_use != 1)
+    out_bytes(it, value, static_cast<size_t>(length));
   if (it.file_in_use == 1 && it.file_write == 1 && type != 't') {
     const char* unpadded = value;
     while (*unpadded == ' ') ++unpadded;
