@@ -116,6 +116,10 @@ void write_variable(Interpreter& it, const Argument& a) {
   const char type = it.variable_type[a.slot];
   const char* value = it.value_of_variables[a.slot];
   const int length = static_cast<int>(strlen(value));
+  if (type != 't' && !a.width && it.file_in_use == 0 && it.debug_mode != 1) {
+    out_bytes(it, value, static_cast<size_t>(length));  // the common case, in short
+    return;
+  }
 
   if (!a.width && type != 't' && it.file_in_use != 1)
     out_bytes(it, value, static_cast<size_t>(length));
