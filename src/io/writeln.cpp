@@ -164,7 +164,7 @@ void pascal_writeln(Interpreter& it, int column) {
 
   const int first_column = column;
   const LineView line(it.stread);
-  WritePlan learned;
+  WritePlan learned = {};
   learned.count = 0;
   for (;;) {
     bool further = false;
