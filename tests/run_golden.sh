@@ -44,7 +44,19 @@ input=/dev/null
 want_status=0
 [ -f "$dir/$name.status" ] && want_status=$(<"$dir/$name.status")
 
-(cd "$work" && exec -a "$prog" env -i "${envs[@]}" timeout 60 "$vp" ${args[@]+"${args[@]}"} \
+# The program name is given by starting vp through a link of that name: by its path
+# when the name holds a '/', else through PATH.
+cmd=$vp
+if [ "$prog" != vp ]; then
+  if [[ "$prog" == */* ]]; then
+    mkdir -p "$work/$(dirname "$prog")" && ln -sf "$vp" "$work/$prog"
+  else
+    mkdir -p "$work/.bin" && ln -sf "$vp" "$work/.bin/$prog"
+    envs[0]="PATH=$work/.bin:/usr/bin:/bin"
+  fi
+  cmd=$prog
+fi
+(cd "$work" && env -i "${envs[@]}" timeout 60 "$cmd" ${args[@]+"${args[@]}"} \
   <"$input" >"$work/.stdout")
 status=$?
 

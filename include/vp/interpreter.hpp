@@ -104,7 +104,9 @@ inline void out_char(Interpreter& it, char c) {
   if (it.out_len == static_cast<int>(sizeof(it.out_buf))) flush_out(it);
   it.out_buf[it.out_len++] = c;
 }
-inline void out_text(Interpreter& it, const char* s) { out_bytes(it, s, strlen(s)); }
+inline void out_text(Interpreter& it, const char* s) {
+  out_bytes(it, s, strlen(s));
+}
 void out_format(Interpreter& it, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
 // A trace line: printed only in trace mode.
 void trace(Interpreter& it, const char* fmt, ...) __attribute__((format(printf, 2, 3)));

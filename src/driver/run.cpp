@@ -24,14 +24,18 @@ struct Row {
 constexpr bool kAnyCase = true;
 constexpr bool kExact = false;
 
-bool before_begin(const Interpreter& it) { return !it.begin_found; }
+bool before_begin(const Interpreter& it) {
+  return !it.begin_found;
+}
 bool var_continuation(const Interpreter& it) {
   return !it.begin_found && strchr(it.stread, ':') != nullptr && it.block_type == 1;
 }
 bool const_continuation(const Interpreter& it) {
   return !it.begin_found && strchr(it.stread, '=') != nullptr && it.block_type == 2;
 }
-bool label_continuation(const Interpreter& it) { return !it.begin_found && it.block_type == 3; }
+bool label_continuation(const Interpreter& it) {
+  return !it.begin_found && it.block_type == 3;
+}
 
 // Tested top to bottom on every line; every row that matches runs, so one line can
 // start several statements, always in this order.

@@ -30,7 +30,9 @@ MemoryHost::~MemoryHost() {
   for (std::string* s : script_copies_) delete s;
 }
 
-void MemoryHost::write_out(const char* data, size_t size) { out.append(data, size); }
+void MemoryHost::write_out(const char* data, size_t size) {
+  out.append(data, size);
+}
 
 int MemoryHost::read_in() {
   if (in_pos_ >= input.size()) {
@@ -55,7 +57,9 @@ bool MemoryHost::get_cwd(char* buf, size_t size) {
   return true;
 }
 
-time_t MemoryHost::now() { return clock; }
+time_t MemoryHost::now() {
+  return clock;
+}
 
 FILE* MemoryHost::open_script(const char* path) {
   auto found = scripts.find(path);
@@ -94,8 +98,12 @@ void MemoryHost::exec(const char* path, const char* arg) {
   if (exec_succeeds) throw ProcessExit{0};
 }
 
-void MemoryHost::sleep_seconds(unsigned seconds) { sleeps.push_back(seconds); }
+void MemoryHost::sleep_seconds(unsigned seconds) {
+  sleeps.push_back(seconds);
+}
 
-void MemoryHost::exit_process(int status) { throw ProcessExit{status}; }
+void MemoryHost::exit_process(int status) {
+  throw ProcessExit{status};
+}
 
 }  // namespace vp

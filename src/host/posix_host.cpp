@@ -1,8 +1,9 @@
 // The real host: POSIX calls, no iostreams.
-#include <cerrno>
-#include <cstring>
-#include <cstdlib>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
 
 #include "vp/host.hpp"
 
@@ -38,17 +39,29 @@ int PosixHost::read_in() {
   return static_cast<unsigned char>(in_buf_[in_pos_++]);
 }
 
-void PosixHost::unread_in(int c) { pushed_ = c; }
+void PosixHost::unread_in(int c) {
+  pushed_ = c;
+}
 
-const char* PosixHost::get_env(const char* name) { return getenv(name); }
+const char* PosixHost::get_env(const char* name) {
+  return getenv(name);
+}
 
-bool PosixHost::get_cwd(char* buf, size_t size) { return getcwd(buf, size) != nullptr; }
+bool PosixHost::get_cwd(char* buf, size_t size) {
+  return getcwd(buf, size) != nullptr;
+}
 
-time_t PosixHost::now() { return time(nullptr); }
+time_t PosixHost::now() {
+  return time(nullptr);
+}
 
-FILE* PosixHost::open_script(const char* path) { return fopen(path, "r"); }
+FILE* PosixHost::open_script(const char* path) {
+  return fopen(path, "r");
+}
 
-FILE* PosixHost::open_append(const char* path) { return fopen(path, "a"); }
+FILE* PosixHost::open_append(const char* path) {
+  return fopen(path, "a");
+}
 
 int PosixHost::probe_file(const char* path, char* line, int size) {
   FILE* f = fopen(path, "r");
@@ -70,6 +83,8 @@ void PosixHost::sleep_seconds(unsigned seconds) {
   while (seconds > 0) seconds = ::sleep(seconds);
 }
 
-void PosixHost::exit_process(int status) { exit(status); }
+void PosixHost::exit_process(int status) {
+  exit(status);
+}
 
 }  // namespace vp

@@ -30,7 +30,9 @@ int name_column(const char* line) {
   return col;
 }
 
-bool ends_word(char c) { return c == ' ' || c == '\0' || c == '\n' || c == '\r'; }
+bool ends_word(char c) {
+  return c == ' ' || c == '\0' || c == '\n' || c == '\r';
+}
 
 struct TypeWord {
   char letter;
@@ -94,7 +96,8 @@ void pascal_var(Interpreter& it, int vtype) {
     it.variable_cons[n] = 1;
     trace(it, "**[VAR] Constant has a set value \n");
   }
-  if (it.variable_cons[n] == 1 && !has_equals) out_text(it, "Pascal Error: Constant value not set \n");
+  if (it.variable_cons[n] == 1 && !has_equals)
+    out_text(it, "Pascal Error: Constant value not set \n");
   ++it.number_of_variables;
 }
 

@@ -1,0 +1,3 @@
+program t
+begin
+  writeln('x');
