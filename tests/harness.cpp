@@ -1,5 +1,7 @@
 #include "harness.hpp"
 
+#include "vp/handlers.hpp"
+
 namespace vp::testing {
 
 RunResult run_script(MemoryHost& host, const std::string& script,
@@ -15,6 +17,9 @@ RunResult run_script(MemoryHost& host, const std::string& script,
   } catch (const ProcessExit& e) {
     status = e.status;
   }
+  // An exec that replaced the process leaves the streams that a real end would close.
+  close_text_file(*it);
+  if (it->fp != nullptr) fclose(it->fp);
   return {host.out, status};
 }
 
