@@ -40,6 +40,8 @@ bool label_continuation(const Interpreter& it) {
 // Tested top to bottom on every line; every row that matches runs, so one line can
 // start several statements, always in this order.
 const Row kStatements[] = {
+    {"  wround(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_wround(it, c); }},
+    {"  wsqrt(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_wsqrt(it, c); }},
     {"  write(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_writeln(it, c); }},
     {"  append(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_rewrite(it, c); }},
     {"  rewrite(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_rewrite(it, c); }},
@@ -96,6 +98,7 @@ void step_line(Interpreter& it) {
     if (!row_matches(it, row)) continue;
     row.action(it, it.indent + static_cast<int>(row.keyword.size()) - 2);
   }
+  assign_step(it);
 }
 
 int run(Interpreter& it, int argc, const char* const* argv) {
