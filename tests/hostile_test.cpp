@@ -267,3 +267,51 @@ TEST(BrokenStatements, EveryStatementRow) {
 TEST(BrokenStatements, EveryDeclarationRow) {
   for (const Statement& row : kDeclarationRows) run_all(row, true);
 }
+
+TEST(Values, JoinedTextsStopAt255Characters) {
+  const std::string a(200, 'A');
+  const std::string b(55, 'B');
+  auto r =
+      run_script(program("var a : string;\nvar b : string;\nvar s : string;\n"
+                         "var t : string;\nvar u : string;\n",
+                         "  a := '" + a + "';\n  b := '" + b +
+                             "';\n"
+                             "  s := a + b;\n  t := a + b + 'c';\n  u := s + s;\n"
+                             "  writeln(s);\n  writeln(t);\n  writeln(u);\n"));
+  const std::string full = a + b;
+  // A part of the '+' form holds 254 characters, so s + s is 254 of s and one more.
+  EXPECT_EQ(r.out, full + "\n" + full + "\n" + full.substr(0, 254) + "A\n");
+}
+
+TEST(Values, ConcatOfTwoLongValuesIsCut) {
+  // concat keeps 127 characters of its first argument and cuts the join at 255.
+  const std::string a(200, 'A');
+  auto r = run_script(program("var a : string;\nvar s : string;\n",
+                              "  a := '" + a + "';\n  s := concat(a,a);\n  writeln(s);\n"));
+  EXPECT_EQ(r.out, std::string(127, 'A') + std::string(128, 'A') + "\n");
+}
+
+TEST(Values, ArithmeticPastItsLimits) {
+  auto r = run_script(program("var i : integer;\nvar j : integer;\nvar r : real;\n",
+                              "  i := 1 + 1 + 1 + 1 + 1 + 1 + 1 + 1 + 1 + 1 + 1;\n"
+                              "  j := 123456789012345678901234567890 + 0;\n"
+                              "  r := 1 / 0;\n  writeln(i);\n  writeln(j);\n  writeln(r);\n"
+                              "  r := r - r;\n  i := 7 % 0;\n  j := -2147483648 % -1;\n"
+                              "  writeln(j);\n  wround(1e39);\n  wround(-1e39);\n"));
+  // Nine values and eight operators are kept; an operand keeps 24 characters, the
+  // blank after ":=" and 23 digits.
+  EXPECT_EQ(r.out.substr(0, 2), "9\n");
+  const size_t j_end = r.out.find('\n', 2);
+  EXPECT_EQ(j_end - 2, 23u);
+  EXPECT_EQ(r.out.substr(2, 7), "1234567");
+  EXPECT_EQ(r.out.substr(j_end + 1), "inf\n0\ninf\n-inf\n");
+}
+
+TEST(Values, OverlongRightHandSideWithoutSemicolonIsFatal) {
+  auto r = run_script(
+      program("var i : integer;\n", "  i := " + std::string(400, '9') + ";\n  writeln('x');\n"));
+  EXPECT_EQ(r.status, 1);
+  // The first 255-character piece of the line is the whole assignment.
+  EXPECT_EQ(r.out,
+            "Pascal Error: parse error:\n  i := " + std::string(248, '9') + "\nmissing ; \n");
+}
