@@ -5,6 +5,9 @@
 # with an empty environment. Optional files beside it:
 #   NAME.out      expected standard output, byte for byte (@CWD@ stands for the
 #                 work folder)
+#   NAME.match    instead of NAME.out, for output that changes from run to run:
+#                 one extended regular expression per line, which the output line
+#                 at the same place must match whole
 #   NAME.in       standard input (default: empty)
 #   NAME.env      KEY=VALUE lines added to the environment
 #   NAME.args     the arguments, one per line (@SCRIPT@ is the script's name);
@@ -61,16 +64,31 @@ fi
 status=$?
 
 fail=0
-expected="$work/.expected"
-if grep -q '@CWD@' "$dir/$name.out"; then
-  sed "s|@CWD@|$work|g" "$dir/$name.out" >"$expected"
+if [ -f "$dir/$name.match" ]; then
+  mapfile -t patterns <"$dir/$name.match"
+  mapfile -t lines <"$work/.stdout"
+  if [ ${#patterns[@]} -ne ${#lines[@]} ]; then
+    echo "standard output has ${#lines[@]} lines, expected ${#patterns[@]}"
+    fail=1
+  fi
+  for i in "${!patterns[@]}"; do
+    if ! [[ "${lines[i]-}" =~ ^(${patterns[i]})$ ]]; then
+      echo "line $((i + 1)) '${lines[i]-}' does not match '${patterns[i]}'"
+      fail=1
+    fi
+  done
 else
-  cp "$dir/$name.out" "$expected"
-fi
-if ! cmp -s "$expected" "$work/.stdout"; then
-  echo "standard output differs (expected, actual):"
-  diff -a "$expected" "$work/.stdout" | head -n 60
-  fail=1
+  expected="$work/.expected"
+  if grep -q '@CWD@' "$dir/$name.out"; then
+    sed "s|@CWD@|$work|g" "$dir/$name.out" >"$expected"
+  else
+    cp "$dir/$name.out" "$expected"
+  fi
+  if ! cmp -s "$expected" "$work/.stdout"; then
+    echo "standard output differs (expected, actual):"
+    diff -a "$expected" "$work/.stdout" | head -n 60
+    fail=1
+  fi
 fi
 if [ "$status" != "$want_status" ]; then
   echo "exit status $status, expected $want_status"

@@ -47,6 +47,8 @@ void pascal_read(Interpreter& it, int column);
 void v_pascal_writewh(Interpreter& it);
 void v_pascal_writewc(Interpreter& it, int column);
 void echo_wc(Interpreter& it, int code);
+// Writes text with every character that echo_wc has an entity for replaced by it.
+void echo_wc_text(Interpreter& it, const char* text);
 
 // String editing.
 void pascal_insert(Interpreter& it, int column);

@@ -1,0 +1,107 @@
+// writewh and writewc: the content-type header and HTML-escaped text of a CGI page.
+// Both write to standard output only, wherever writeln output is directed.
+#include "vp/handlers.hpp"
+
+namespace vp {
+
+namespace {
+
+// A field wider than this is not a field anyone means; it is cut so that a typo
+// cannot print a gigabyte of blanks.
+constexpr int kMaxWidth = 4096;
+
+// The characters HTML treats specially, in the order of their escape codes (1 to 5).
+constexpr char kSpecial[] = " <>&\"";
+
+void out_escaped_char(Interpreter& it, char c) {
+  const char* hit = c == '\0' ? nullptr : strchr(kSpecial, c);
+  if (hit != nullptr)
+    echo_wc(it, static_cast<int>(hit - kSpecial) + 1);
+  else
+    out_char(it, c);
+}
+
+// A quoted text: returns the scan position after it and whether another argument
+// follows.
+int quoted(Interpreter& it, const LineView& line, int column, bool* further) {
+  int p = column + 1;
+  for (;;) {
+    const char c = line[p];
+    if (c == '\0') {
+      out_text(it, "Pascal Error: Parse error with writeln\n");
+      *further = false;
+      return p;
+    }
+    ++p;
+    if (c == '\'') break;
+    out_escaped_char(it, c);
+  }
+  *further = line[p] == ',';
+  return p;
+}
+
+// A variable argument, with or without a field width. Its value is escaped like
+// quoted text, since it may hold what a visitor sent; the width counts the value's
+// own characters and pads with plain blanks.
+int variable(Interpreter& it, const LineView& line, int column, bool* further) {
+  Text<kNameSize> name;
+  int p = column;
+  while (line[p] != ':' && line[p] != ')' && line[p] != ',' && line[p] != '\0')
+    name.push(line[p++]);
+  trace(it, "**[writecw] writeln variable name: '%s'\n", name.c_str());
+
+  const char d = line[p];
+  const bool width = d == ':';
+  *further = d == ',';
+  if (d != '\0') ++p;
+
+  int format_size = 0;
+  if (width) {
+    Text<kNameSize> digits;
+    do {
+      if (line[p] == '\0') break;
+      digits.push(line[p++]);
+    } while (line[p] != ')' && line[p] != ',' && line[p] != '\0');
+    format_size = to_int(digits.c_str());
+    if (format_size > kMaxWidth) format_size = kMaxWidth;
+  }
+
+  const int slot = find_variable(it, name.c_str());
+  if (slot < 0) return p;  // nothing to write for a name no slot holds
+  const char* value = it.value_of_variables[slot];
+  if (width) {
+    const int length = static_cast<int>(strlen(value));
+    for (int i = length; i < format_size; ++i) out_char(it, ' ');
+  }
+  echo_wc_text(it, value);
+  return p;
+}
+
+}  // namespace
+
+void echo_wc(Interpreter& it, int code) {
+  static constexpr const char* kEntities[] = {"", "&nbsp;", "&lt;", "&gt;", "&amp;", "&quot;"};
+  if (code >= 1 && code <= 5) out_text(it, kEntities[code]);
+}
+
+void echo_wc_text(Interpreter& it, const char* text) {
+  for (const char* c = text; *c != '\0'; ++c) out_escaped_char(it, *c);
+}
+
+void v_pascal_writewh(Interpreter& it) {
+  out_text(it, "Content-type: text/html\n\n");
+}
+
+void v_pascal_writewc(Interpreter& it, int column) {
+  const LineView line(it.stread);
+  for (;;) {
+    bool further = false;
+    if (line[column] == '\'')
+      column = quoted(it, line, column, &further);
+    else
+      column = variable(it, line, column, &further);
+    if (!further) break;
+  }
+}
+
+}  // namespace vp

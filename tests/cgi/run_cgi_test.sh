@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# Serves the example CGI scripts through a real web server and checks the answers:
+#   run_cgi_test.sh VP EXAMPLES_DIR WORK_DIR
+# lighttpd listens on a free loopback port, with mod_cgi running every .pas file
+# through VP; curl fetches a few pages, and the status line, the content-type header
+# and the body of each are checked. The server is stopped however the test ends.
+set -u
+vp=$1 examples=$2 work=$3
+
+lighttpd=$(command -v lighttpd || true)
+[ -z "$lighttpd" ] && [ -x /usr/sbin/lighttpd ] && lighttpd=/usr/sbin/lighttpd
+if [ -z "$lighttpd" ]; then
+  echo "lighttpd is not installed (.ci/run installs it)"
+  exit 1
+fi
+command -v curl >/dev/null || { echo "curl is not installed (.ci/run installs it)"; exit 1; }
+
+rm -rf "$work" && mkdir -p "$work/docroot" || exit 1
+cp "$examples"/*.pas "$work/docroot/" || exit 1
+token="ready-$$-$RANDOM"
+echo "$token" >"$work/docroot/ready.txt"
+
+server=""
+stop_server() {
+  if [ -n "$server" ]; then
+    kill "$server" 2>/dev/null
+    wait "$server" 2>/dev/null
+    server=""
+  fi
+}
+trap stop_server EXIT
+trap 'exit 1' INT TERM
+
+# Picks a port at random and starts the server there; a port someone else holds makes
+# the server exit at once, and the next try takes another. The server counts as up
+# only once it hands out this run's own token, so no other server can pass for it.
+start_server() {
+  local attempt i
+  for attempt in 1 2 3 4 5 6 7 8; do
+    port=$((20000 + RANDOM % 40000))
+    cat >"$work/lighttpd.conf" <<EOF
+server.document-root = "$work/docroot"
+server.bind = "127.0.0.1"
+server.port = $port
+server.modules = ( "mod_cgi" )
+server.errorlog = "$work/error.log"
+cgi.assign = ( ".pas" => "$vp" )
+mimetype.assign = ( ".txt" => "text/plain" )
+EOF
+    "$lighttpd" -D -f "$work/lighttpd.conf" >>"$work/server.out" 2>&1 &
+    server=$!
+    for i in $(seq 50); do
+      kill -0 "$server" 2>/dev/null || break
+      if [ "$(curl -s --max-time 2 "http://127.0.0.1:$port/ready.txt")" = "$token" ]; then
+        return 0
+      fi
+      sleep 0.1
+    done
+    stop_server
+  done
+  echo "lighttpd did not start; its messages:"
+  cat "$work/server.out" "$work/error.log" 2>/dev/null
+  return 1
+}
+start_server || exit 1
+
+fail=0
+# fetch NAME PATH [curl options...]: the whole answer goes to $work/NAME.http.
+fetch() {
+  local name=$1 path=$2
+  shift 2
+  if ! curl -s -i --max-time 10 "$@" "http://127.0.0.1:$port$path" >"$work/$name.http"; then
+    echo "$name: request for $path failed"
+    fail=1
+  fi
+  tr -d '\r' <"$work/$name.http" >"$work/$name.txt"
+}
+# expect_page NAME: an answer with status 200 and the content type of an HTML page.
+expect_page() {
+  local name=$1 status
+  status=$(head -n 1 "$work/$name.txt")
+  if [ "$status" != "HTTP/1.1 200 OK" ]; then
+    echo "$name: status line '$status'"
+    fail=1
+  fi
+  if ! sed '/^$/q' "$work/$name.txt" | grep -qix 'content-type: text/html'; then
+    echo "$name: no 'Content-Type: text/html' header"
+    fail=1
+  fi
+}
+# expect_body NAME TEXT: the body holds TEXT as a whole line.
+expect_body() {
+  if ! sed '1,/^$/d' "$work/$1.txt" | grep -qxF -- "$2"; then
+    echo "$1: the body lacks the line '$2'"
+    fail=1
+  fi
+}
+reject_body() {
+  if sed '1,/^$/d' "$work/$1.txt" | grep -qF -- "$2"; then
+    echo "$1: the body holds '$2'"
+    fail=1
+  fi
+}
+
+fetch request '/request.pas?name=Tom&x=%3Cb%3E'
+expect_page request
+expect_body request '<p>You asked for: name=Tom&amp;x=%3Cb%3E</p>'
+expect_body request '<p>Your address: 127.0.0.1</p>'
+
+fetch escape /escape.pas -A '<script>alert(1)</script>'
+expect_page escape
+expect_body escape '<p>Your browser says: &lt;script&gt;alert(1)&lt;/script&gt;</p>'
+reject_body escape '<script>'
+
+# A query of one word may reach a CGI program as a command-line word; it must not
+# turn trace mode on for the visitor.
+fetch listing '/listing.pas?-d' -A 'tester <b>'
+expect_page listing
+expect_body listing 'HTTP_USER_AGENT=tester&nbsp;&lt;b&gt;<br>'
+expect_body listing 'REMOTE_ADDR=127.0.0.1<br>'
+expect_body listing 'REQUEST_METHOD=GET<br>'
+expect_body listing 'QUERY_STRING=-d<br>'
+reject_body listing '**['
+
+if [ $fail -ne 0 ]; then
+  for page in request escape listing; do
+    echo "--- $page"
+    cat "$work/$page.txt"
+  done
+fi
+exit $fail

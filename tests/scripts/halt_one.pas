@@ -1,0 +1,6 @@
+program stop;
+begin
+  writeln('stopping');
+  halt(1);
+  writeln('never');
+end.

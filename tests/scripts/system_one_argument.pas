@@ -1,0 +1,5 @@
+program one;
+begin
+  write('echo says: ');
+  System('/bin/echo', '-n  two  blanks');
+end.
