@@ -315,3 +315,56 @@ TEST(Values, OverlongRightHandSideWithoutSemicolonIsFatal) {
   EXPECT_EQ(r.out,
             "Pascal Error: parse error:\n  i := " + std::string(248, '9') + "\nmissing ; \n");
 }
+
+TEST(Environment, MegabyteRequestValuesAreCutTo255) {
+  vp::MemoryHost host;
+  const std::string huge(1 << 20, 'q');
+  for (const char* name : {"QUERY_STRING", "HTTP_USER_AGENT", "REMOTE_ADDR", "CONTENT_LENGTH"})
+    host.env[name] = huge;
+  auto r = run_script(host, program("var q : string;\nvar u : string;\nvar a : string;\n"
+                                    "var b : string;\nvar c : string;\n",
+                                    "  read_query_string(q);\n  read_http_user_agent(u);\n"
+                                    "  read_remote_addr(a);\n  read_content_length(c);\n"
+                                    "  read_remote_addr(b[1000 .. 999999]);\n"
+                                    "  writeln(q);\n  writeln(u);\n  writeln(a);\n"
+                                    "  writeln(c);\n  writeln(b);\n"));
+  const std::string cut(255, 'q');
+  EXPECT_EQ(r.out, cut + "\n" + cut + "\n" + cut + "\n" + cut + "\n\n");
+}
+
+TEST(Environment, MegabyteOfMarkupIsListedEscaped) {
+  vp::MemoryHost host;
+  host.env["QUERY_STRING"] = std::string(1 << 20, '<');
+  auto r = run_script(host, program("", "  query_remote_web_client();\n"));
+  const std::string want_line = "QUERY_STRING=";
+  const size_t at = r.out.find(want_line);
+  ASSERT_NE(at, std::string::npos);
+  const size_t end = r.out.find("<br>\n", at);
+  ASSERT_NE(end, std::string::npos);
+  EXPECT_EQ(end - at - want_line.size(), 4u << 20);  // every '<' became "&lt;"
+  EXPECT_EQ(r.out.find('<', at + want_line.size()), end);
+}
+
+TEST(Environment, OverlongProgramPathsAndArgumentsStartNothing) {
+  vp::MemoryHost host;
+  auto r =
+      run_script(host, program("", "  exec('/" + std::string(200, 'p') +
+                                       "', 'a');\n  system('/bin/x', '" + std::string(240, 'a') +
+                                       "');\n  exec('/bin/y');\n  exec('/bin/z', 'b);\n"
+                                       "  writeln('after');\n"));
+  EXPECT_TRUE(host.execs.empty());
+  EXPECT_NE(r.out.find("after\n"), std::string::npos);
+  EXPECT_EQ(r.status, 0);
+}
+
+TEST(Environment, DelayAndHaltWithNumbersOutOfRange) {
+  vp::MemoryHost host;
+  auto r = run_script(host, program("",
+                                    "  delay(99999999999999999999);\n  delay(-2147483649);\n"
+                                    "  delay(2147483647000);\n  writeln('after');\n"
+                                    "  halt(99999999999999999999);\n"));
+  // Numbers past the 32-bit range saturate: the longest pause is 2147483 seconds.
+  EXPECT_EQ(host.sleeps, (std::vector<unsigned>{2147483u, 2147483u}));
+  EXPECT_EQ(r.out, "after\n");
+  EXPECT_EQ(r.status, 1);
+}
