@@ -119,8 +119,13 @@ int find_variable(const Interpreter& it, const char* name);
 // Copies text over a slot's value, cut to fit.
 void set_value(Interpreter& it, int slot, const char* text);
 
-// Reads the next script line into stread (fgets semantics); false at the end.
+// Reads the next script line into stread (fgets semantics); false at the end, or
+// when no script is open.
 bool read_script_line(Interpreter& it);
+// The script's read position (-1 when it has none, as for a pipe), and a move back
+// to one; loops store the first and hand it to the second.
+long script_position(Interpreter& it);
+void seek_script(Interpreter& it, long position);
 
 // Runs the interpreter over a command line and returns the exit status of a run
 // that reaches its end; statements that end the process go through the host.

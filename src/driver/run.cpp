@@ -36,6 +36,19 @@ bool const_continuation(const Interpreter& it) {
 bool label_continuation(const Interpreter& it) {
   return !it.begin_found && it.block_type == 3;
 }
+bool while_less_line(const Interpreter& it) {
+  return contains(it.stread, " <") && contains(it.stread, "do");
+}
+bool while_more_line(const Interpreter& it) {
+  return contains(it.stread, " >") && contains(it.stread, "do");
+}
+bool while_count_line(const Interpreter& it) {
+  return contains(it.stread, "do");
+}
+// A condition joined with "and" is beyond the if statement: such a line is no if.
+bool single_condition(const Interpreter& it) {
+  return !contains(it.stread, " and");
+}
 
 // Tested top to bottom on every line; every row that matches runs, so one line can
 // start several statements, always in this order.
@@ -77,6 +90,15 @@ const Row kStatements[] = {
     {"   ", kExact, const_continuation, [](Interpreter& it, int) { pascal_var(it, 1); }},
     {"   ", kExact, label_continuation, [](Interpreter& it, int) { pascal_label(it); }},
     {"label ", kExact, before_begin, [](Interpreter& it, int) { pascal_label(it); }},
+    {"  repeat", kExact, nullptr, [](Interpreter& it, int) { repeat_mark(it); }},
+    {"  while ", kExact, while_less_line, [](Interpreter& it, int) { while_less_head(it); }},
+    {"  while ", kExact, while_more_line, [](Interpreter& it, int) { while_more_head(it); }},
+    {"  while count ", kExact, while_count_line,
+     [](Interpreter& it, int) { while_count_head(it); }},
+    {" end;", kExact, while_end_pending, [](Interpreter& it, int) { while_end(it); }},
+    {"  if ", kExact, single_condition, [](Interpreter& it, int c) { pascal_if(it, c); }},
+    {"  until ", kExact, nullptr, [](Interpreter& it, int c) { pascal_until(it, c); }},
+    {"  goto ", kExact, nullptr, [](Interpreter& it, int c) { pascal_goto(it, c); }},
 };
 
 bool row_matches(const Interpreter& it, const Row& row) {
@@ -97,7 +119,17 @@ void lower_line(Interpreter& it) {
 }  // namespace
 
 bool read_script_line(Interpreter& it) {
-  return fgets(it.stread, kLineSize, it.fp) != nullptr;
+  return it.fp != nullptr && fgets(it.stread, kLineSize, it.fp) != nullptr;
+}
+
+long script_position(Interpreter& it) {
+  return it.fp == nullptr ? -1 : ftell(it.fp);
+}
+
+void seek_script(Interpreter& it, long position) {
+  // A position that could not be taken leaves the read where it is: the loop then
+  // runs on forward instead of back.
+  if (it.fp != nullptr && position >= 0) fseek(it.fp, position, SEEK_SET);
 }
 
 void step_line(Interpreter& it) {

@@ -1,0 +1,151 @@
+// The three while forms. A head stores the read position of the line after it; each
+// " end;" line tests the running loops after their body has run, and a loop that
+// goes on seeks back to its stored position, so the next read returns its body.
+#include "vp/handlers.hpp"
+
+namespace vp {
+
+namespace {
+
+// The bound is read from at most three characters: 0 to 999, or -99 to -9.
+using BoundText = Text<4>;
+
+void take_bound(const LineView& line, int p, BoundText& bound) {
+  for (int i = 0; i < 3 && line[p + i] != '\0'; ++i) bound.push(line[p + i]);
+}
+
+// The loop variable is the first slot whose name occurs anywhere in the head line.
+// A free slot's empty name occurs in every line, so some slot always binds.
+int bind_loop_variable(const Interpreter& it) {
+  for (int slot = 0; slot < kSlots; ++slot)
+    if (strstr(it.stread, it.variable_names[slot]) != nullptr) return slot;
+  return kSlots - 1;
+}
+
+// The trace texts of a comparison head, which differ between the two forms.
+struct HeadTraces {
+  const char* name;
+  const char* value;
+  const char* found;  // nullptr when the form prints no such line
+  const char* bound;
+};
+
+constexpr HeadTraces kLessTraces = {"**[while] var name '%s' \n", "**[while] value of var '%s' \n",
+                                    "**[while less] while less loop found! \n",
+                                    "**[while loop (less)] value ='%s' found!\n"};
+constexpr HeadTraces kMoreTraces = {"**[while loop] var name '%s' \n",
+                                    "**[while loop] value of var '%s' \n", nullptr,
+                                    "**[while loop] value ='%s' found!\n"};
+
+// Shared by the while-less and while-more heads: op is '<' or '>'.
+void comparison_head(Interpreter& it, WhileState& state, char op, long& saved,
+                     const HeadTraces& traces) {
+  state.done = 0;
+  it.loop_slot = bind_loop_variable(it);
+  trace(it, traces.name, it.variable_names[it.loop_slot]);
+  trace(it, traces.value, it.value_of_variables[it.loop_slot]);
+  if (traces.found != nullptr) trace(it, "%s", traces.found);
+
+  const LineView line(it.stread);
+  int p = line.find(op, 0) + 1;  // the row's condition guarantees the operator
+  state.or_equal = line[p] == '=' ? 1 : 0;
+  if (state.or_equal) ++p;
+  if (line[p] == ' ') ++p;
+  BoundText bound;
+  take_bound(line, p, bound);
+  trace(it, traces.bound, bound.c_str());
+  state.bound = to_int(bound.c_str());
+
+  if (state.active == 0) {
+    saved = script_position(it);
+    trace(it, "**[while loop] file pointer=%ld\n", saved);
+    state.active = 1;
+  }
+}
+
+bool pending(const WhileState& state) {
+  return state.active == 1 && state.done == 0;
+}
+
+void finish(WhileState& state) {
+  state.done = 1;
+  state.active = 0;
+}
+
+double loop_value(const Interpreter& it) {
+  return atof(it.value_of_variables[it.loop_slot]);
+}
+
+}  // namespace
+
+void while_less_head(Interpreter& it) {
+  comparison_head(it, it.while_less, '<', it.whereinfileWL1, kLessTraces);
+}
+
+void while_more_head(Interpreter& it) {
+  comparison_head(it, it.while_more, '>', it.whereinfileWL3, kMoreTraces);
+}
+
+void while_count_head(Interpreter& it) {
+  WhileState& state = it.while_count;
+  state.passes = 0;
+  state.done = 0;
+  trace(it, "**[while count] while count loop found! \n");
+
+  // The count is the number that starts at the first digit 1 to 9 after a blank. A
+  // head without one (a count of 0, a count held in a variable) has an empty bound,
+  // read as 0: the body runs once, as every while body does.
+  const LineView line(it.stread);
+  int p = 1;
+  while (line[p] != '\0' && (line[p] < '1' || line[p] > '9')) ++p;
+  BoundText bound;
+  if (line[p] != '\0' && line[p - 1] == ' ') take_bound(line, p, bound);
+  trace(it, "**[while loop] value ='%s' found!\n", bound.c_str());
+  state.bound = to_int(bound.c_str());
+
+  it.whereinfileWL2 = script_position(it);
+  trace(it, "**[while loop] file pointer=%ld\n", it.whereinfileWL2);
+  state.active = 1;
+}
+
+bool while_end_pending(const Interpreter& it) {
+  return pending(it.while_less) || pending(it.while_more) || pending(it.while_count);
+}
+
+void while_end(Interpreter& it) {
+  // Tested in this order; a later seek overrides an earlier one.
+  WhileState& less = it.while_less;
+  for (int or_equal = 0; or_equal <= 1; ++or_equal) {
+    if (!pending(less) || less.or_equal != or_equal) continue;
+    trace(it, "**[END - sub end] end found! for 'while less' \n");
+    trace(it, "**[while] value of var '%s' \n", it.value_of_variables[it.loop_slot]);
+    const double v = loop_value(it);
+    if (or_equal ? v > less.bound : v >= less.bound)
+      finish(less);
+    else
+      seek_script(it, it.whereinfileWL1);
+  }
+
+  WhileState& more = it.while_more;
+  for (int or_equal = 0; or_equal <= 1; ++or_equal) {
+    if (!pending(more) || more.or_equal != or_equal) continue;
+    trace(it, "**[END - sub end] end found! for 'while more' \n");
+    trace(it, "**[while] value of var '%s' \n", it.value_of_variables[it.loop_slot]);
+    const double v = loop_value(it);
+    if (or_equal ? v < more.bound : v <= more.bound)
+      finish(more);
+    else
+      seek_script(it, it.whereinfileWL3);
+  }
+
+  WhileState& count = it.while_count;
+  if (pending(count)) {
+    trace(it, "**[END - sub end] end found! for 'while count' \n");
+    if (++count.passes >= count.bound)
+      finish(count);
+    else
+      seek_script(it, it.whereinfileWL2);
+  }
+}
+
+}  // namespace vp

@@ -1,0 +1,7 @@
+program above;
+begin
+top:
+  writeln('once');
+  goto top;
+  writeln('never');
+end.

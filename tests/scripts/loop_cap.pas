@@ -1,0 +1,6 @@
+program endless;
+begin
+  repeat
+  write('x');
+  until nothing = 1;
+end.
