@@ -17,7 +17,7 @@ jobs=${FUZZ_JOBS:-1}
 export ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=16:max_malloc_fill_size=0:detect_leaks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 args=(-max_total_time="$seconds" -max_len=8192 -timeout=20 -rss_limit_mb=2048
-      -print_final_stats=1 -artifact_prefix="$work/" -dict="$(dirname "$0")/vp.dict")
+      -print_final_stats=1 -artifact_prefix="$work/" -dict="$(realpath "$(dirname "$0")/vp.dict")")
 if [ "$jobs" -gt 1 ]; then
   args+=(-jobs="$jobs" -workers="$jobs")
 fi

@@ -368,3 +368,21 @@ TEST(Environment, DelayAndHaltWithNumbersOutOfRange) {
   EXPECT_EQ(r.out, "after\n");
   EXPECT_EQ(r.status, 1);
 }
+
+TEST(Endless, LoopsStopAtTheLineCap) {
+  auto r = run_script(program("var i : integer;\n",
+                              "  repeat\n    i := i + 1;\n  until i = -1;\n  writeln('never');\n"));
+  EXPECT_EQ(r.out, kMissingEnd);
+  EXPECT_EQ(r.status, 0);
+}
+
+TEST(Endless, ReadingAheadStopsAtTheEndOfTheFile) {
+  // A false if and a goto read lines themselves; a file that ends first stops them.
+  for (const char* last : {"  if i = 5 then", "  if i = 5 then\n  begin\n  writeln('x');\n",
+                           "  goto nowhere;", "  goto nowhere;\n  writeln('x');"}) {
+    auto r = run_script("program t;\nvar i : integer;\nbegin\n" + std::string(last));
+    SCOPED_TRACE(last);
+    EXPECT_EQ(r.out, kMissingEnd);
+    EXPECT_EQ(r.status, 0);
+  }
+}
