@@ -1,6 +1,5 @@
 program hello;
-const greeting = Hello;
 begin
   writeln('Hello, world!');
-  writeln('This is vp, version ', PI:0);
+  writeln('Pi is about ', PI);
 end.

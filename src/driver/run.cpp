@@ -58,12 +58,19 @@ const Row kStatements[] = {
     {"  write(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_writeln(it, c); }},
     {"  append(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_rewrite(it, c); }},
     {"  rewrite(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_rewrite(it, c); }},
+    {"  findrp(", kAnyCase, nullptr, [](Interpreter& it, int c) { v_pascal_findrp(it, c); }},
+    {"  findow(", kAnyCase, nullptr, [](Interpreter& it, int c) { v_pascal_findow(it, c); }},
+    {"  insert(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_insert(it, c); }},
+    {"  delete(", kAnyCase, nullptr,
+     [](Interpreter& it, int c) { pascal_delete(it, it.stread, c); }},
     {"  writeln(", kAnyCase, nullptr,
      [](Interpreter& it, int c) {
        pascal_writeln(it, c);
        out_char(it, '\n');
      }},
     {"  writewc(", kAnyCase, nullptr, [](Interpreter& it, int c) { v_pascal_writewc(it, c); }},
+    {"  read(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_read(it, c); }},
+    {"  readln(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_read(it, c); }},
     {"  query_remote_web_client(", kAnyCase, nullptr,
      [](Interpreter& it, int) { query_remote_web_client(it); }},
     {"  read_version(", kAnyCase, nullptr,
@@ -153,7 +160,24 @@ void step_line(Interpreter& it) {
   assign_step(it);
 }
 
+// Answered only for the exact single word, so every other command line (a script
+// whose name begins "--", a first word with 'v' or 'm' second) keeps its meaning.
+constexpr const char kUsage[] =
+    "Usage: vp SCRIPT [-d]\n"
+    "       vp -v\n"
+    "       vp --help\n"
+    "Runs SCRIPT, a program in the vp language, one line at a time.\n"
+    "  -d      after the script: trace mode, a line for each decision taken\n"
+    "          (starting the interpreter under the name vpdebug does the same)\n"
+    "  -v      print the version and exit\n"
+    "  --help  print this text and exit\n"
+    "The manual page vp(1) tells more.\n";
+
 int run(Interpreter& it, int argc, const char* const* argv) {
+  if (argc == 2 && argv[1] != nullptr && strcmp(argv[1], "--help") == 0) {
+    out_text(it, kUsage);
+    return 0;
+  }
   const char* program = argc > 0 && argv[0] != nullptr ? argv[0] : "";
   if (strncmp(program, "./vpdebug", 7) == 0 || strncmp(program, "vpdebug", 5) == 0)
     it.debug_mode = 1;

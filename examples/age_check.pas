@@ -1,0 +1,9 @@
+program agecheck;
+var age : integer;
+begin
+  readln(age);
+  writeln('Checking age ', age);
+  if age < 18 then
+    halt(1);
+  writeln('Welcome.');
+end.

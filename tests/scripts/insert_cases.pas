@@ -1,0 +1,30 @@
+program inserts;
+const a = hello;
+const b = hello;
+const c = hello;
+const d = hello;
+const e = hello;
+const f = hello;
+const g = hello;
+const h = hello;
+const src = abc;
+begin
+  insert('XY',a,3);
+  writeln(a);
+  insert('XY',b,1);
+  writeln(b);
+  Insert('XY',c,6);
+  writeln(c);
+  INSERT('XY',d,9);
+  writeln(d);
+  insert(src,e,2);
+  writeln(e);
+  insert('',f,2);
+  writeln(f);
+  insert('XY', g, 3);
+  writeln(g);
+  insert(e,e,99);
+  writeln(e);
+  insert(' and more',h,12);
+  writeln(h);
+end.
