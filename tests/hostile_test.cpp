@@ -8,6 +8,8 @@
 
 #include "harness.hpp"
 
+using namespace std::string_literals;
+
 using vp::testing::program;
 using vp::testing::run_script;
 
@@ -385,4 +387,42 @@ TEST(Endless, ReadingAheadStopsAtTheEndOfTheFile) {
     EXPECT_EQ(r.out, kMissingEnd);
     EXPECT_EQ(r.status, 0);
   }
+}
+
+TEST(Input, MegabyteWordIsCutTo49AndConsumed) {
+  vp::MemoryHost host;
+  host.input = std::string(1 << 20, 'w') + " next\n" + std::string(1 << 20, ' ') + "\0last"s;
+  auto r = run_script(host, program("var a : string;\nvar b : string;\nvar c : string;\n",
+                                    "  read(a);\n  readln(b);\n  read(c);\n  read(c);\n"
+                                    "  writeln(a);\n  writeln(b);\n  writeln(c);\n"));
+  // A NUL is a character of a word like any other; the end of input leaves c empty.
+  EXPECT_EQ(r.out, std::string(49, 'w') + "\nnext\n\n");
+}
+
+TEST(Values, EditingAFullValueKeeps255Characters) {
+  const std::string a(200, 'a');
+  const std::string b(55, 'b');
+  auto r = run_script(program("var s : string;\nvar t : string;\n",
+                              "  s := '" + a + "';\n  t := '" + b +
+                                  "';\n  s := s + t;\n"
+                                  "  insert('XYZ',s,3);\n  writeln(s);\n  findrp(s,'a','" +
+                                  std::string(200, 'R') +
+                                  "');\n  writeln(s);\n"
+                                  "  delete(s,999999999,2);\n  delete(s,-5,3);\n"
+                                  "  delete(s,3,99999);\n  writeln(s);\n"));
+  // The insert pushes the last three characters out; the long replacement overwrites
+  // from the first 'a' on and is cut at the end of the value.
+  const std::string inserted = "aaXYZ" + (a + b).substr(2, 250);
+  ASSERT_EQ(inserted.size(), 255u);
+  const std::string replaced = std::string(200, 'R') + inserted.substr(200);
+  const size_t first = r.out.find('\n');
+  ASSERT_NE(first, std::string::npos);
+  EXPECT_EQ(r.out.substr(0, first + 1), inserted + "\n");
+  const size_t second = r.out.find('\n', first + 1);
+  ASSERT_NE(second, std::string::npos);
+  EXPECT_EQ(r.out.substr(first + 1, second - first), replaced + "\n");
+  const std::string last = r.out.substr(second + 1);
+  EXPECT_LE(last.size(), 256u);
+  EXPECT_EQ(last.back(), '\n');
+  EXPECT_EQ(last.substr(0, 2), "RR");
 }
