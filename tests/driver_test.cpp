@@ -101,3 +101,28 @@ TEST(Driver, FixedPointsOfTheRunSurviveStatementsOnTheEndLine) {
   auto r = run_script("program t;\nbegin\n  writeln('last'); end.\n  writeln('never');\n");
   EXPECT_EQ(r.out, "last\n");
 }
+
+TEST(Driver, UnderCgiTheFirstWordIsAlwaysTheScript) {
+  const std::string page = "program p;\nbegin\n  writeln('page');\nend.\n";
+  vp::MemoryHost cgi;
+  cgi.env["GATEWAY_INTERFACE"] = "CGI/1.1";
+  cgi.scripts["/var/www/page.pas"] = page;
+  cgi.scripts["/mnt/page.pas"] = page;
+  for (const char* path : {"/var/www/page.pas", "/mnt/page.pas"}) {
+    cgi.out.clear();
+    auto it = std::make_unique<vp::Interpreter>(cgi);
+    const char* argv[] = {"/usr/bin/vp", path};
+    EXPECT_EQ(vp::run(*it, 2, argv), 0);
+    vp::flush_out(*it);
+    EXPECT_EQ(cgi.out, "page\n") << path;
+  }
+
+  // At a shell the same words still answer the version.
+  vp::MemoryHost shell;
+  shell.scripts["/var/www/page.pas"] = page;
+  auto it = std::make_unique<vp::Interpreter>(shell);
+  const char* argv[] = {"vp", "/var/www/page.pas"};
+  EXPECT_EQ(vp::run(*it, 2, argv), 0);
+  vp::flush_out(*it);
+  EXPECT_EQ(shell.out, "version = 1.3.2a\n");
+}

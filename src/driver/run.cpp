@@ -186,11 +186,14 @@ int run(Interpreter& it, int argc, const char* const* argv) {
   if (argc > 1) copy_cut(path, sizeof(path), argv[1]);
   const char* flag = argc > 2 ? argv[2] : "";
 
-  if (path[0] != '\0' && path[1] == 'v') {
+  // A web server always passes the page's path first, and a page under /var/www must
+  // run, not answer with the version: the version requests are for people at a shell.
+  const bool cgi = it.host.get_env("GATEWAY_INTERFACE") != nullptr;
+  if (!cgi && path[0] != '\0' && path[1] == 'v') {
     out_format(it, "version = %s\n", kVersion);
     return 0;
   }
-  if (path[0] != '\0' && path[1] == 'm') {
+  if (!cgi && path[0] != '\0' && path[1] == 'm') {
     out_format(it, "Remember, we belong to God. version = %s\n", kVersion);
     return 0;
   }
@@ -202,7 +205,7 @@ int run(Interpreter& it, int argc, const char* const* argv) {
   }
   // Behind a web server the command line can come from the URL, so it may not
   // switch trace mode on there.
-  if (flag[0] != '\0' && flag[1] == 'd' && it.host.get_env("GATEWAY_INTERFACE") == nullptr)
+  if (!cgi && flag[0] != '\0' && flag[1] == 'd')
     it.debug_mode = 1;
 
   place_builtins(it);
