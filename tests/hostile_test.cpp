@@ -426,3 +426,12 @@ TEST(Values, EditingAFullValueKeeps255Characters) {
   EXPECT_EQ(last.back(), '\n');
   EXPECT_EQ(last.substr(0, 2), "RR");
 }
+
+TEST(Values, HugeNegativeWidthTracesItsFillCount) {
+  // The width saturates at the 32-bit minimum; the fill count below it must not wrap.
+  auto r = run_script(
+      program("var s : string;\n", "  s := 'abcde';\n  writeln(s:-214748364820);\n"), {"-d"});
+  EXPECT_NE(r.out.find("**[writeln] format_size ='-2147483648' \n"), std::string::npos);
+  EXPECT_NE(r.out.find("**[writeln] num of spaces needed -2147483653 \n"), std::string::npos);
+  EXPECT_NE(r.out.find("abcde\n"), std::string::npos);
+}

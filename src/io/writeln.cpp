@@ -94,7 +94,10 @@ int variable(Interpreter& it, const LineView& line, int column, bool* further) {
     trace(it, "**[writeln] FILE: attempt to write to file made with \n");
     trace(it, "**[writeln] FILE: '%s' \n", value);
   }
-  if (type != 't') trace(it, "**[writeln] num of spaces needed %d \n", format_size - length);
+  // Counted in 64 bits: a width saturated at the 32-bit minimum must not wrap.
+  if (type != 't')
+    trace(it, "**[writeln] num of spaces needed %lld \n",
+          static_cast<long long>(format_size) - length);
   if (width && type != 't' && it.file_in_use != 1) {
     if (format_size >= length) blanks(it, format_size - length);
     out_text(it, value);
