@@ -2,10 +2,13 @@
 // names the language's own documentation uses, so a fresh Interpreter is a fresh run.
 #pragma once
 
+#include <bit>
 #include <cstdarg>
+#include <cstdint>
 #include <cstdio>
 
 #include "vp/host.hpp"
+#include "vp/line_cache.hpp"
 #include "vp/text.hpp"
 
 namespace vp {
@@ -22,6 +25,27 @@ inline constexpr int kSlotInfo = 254;
 inline constexpr int kSlotCurrentDir = 255;
 inline constexpr int kMaxDeclarations = 249;  // slots 0 to 248
 
+// Finds the operator texts of a line in one pass.
+OperatorTexts operator_texts(const char* line);
+
+// A lookup index over the variable names. Declarations run only before "begin",
+// so from the line that holds it on, names and constants no longer change; the
+// index is built then and spares every lookup a pass over all 256 slots.
+struct NameIndex {
+  bool built;
+  int named_count;
+  unsigned char named[kSlots];  // the slots with a name, ascending
+  int first_free;               // the first slot with an empty name, or -1
+  // Slots by the first character of their name, ascending, as lists kept one
+  // higher than the slot number so that 0 ends a list: head[c] is the first,
+  // next[slot] the one after slot.
+  unsigned short head[256];
+  unsigned short next[kSlots];
+  // Bit i: the name of named[i], for i below 64, begins with this character.
+  uint64_t starts_with[256];
+  unsigned char index_of[kSlots];  // a named slot's place in named
+};
+
 // State of one while form.
 struct WhileState {
   int active;
@@ -32,7 +56,7 @@ struct WhileState {
 };
 
 struct Interpreter {
-  explicit Interpreter(Host& h) : host(h) {}
+  constexpr explicit Interpreter(Host& h) : host(h) {}
   Interpreter(const Interpreter&) = delete;
   Interpreter& operator=(const Interpreter&) = delete;
 
@@ -86,8 +110,25 @@ struct Interpreter {
   int file_read = 0;
 
   // Standard output is gathered here and handed to the host in chunks.
-  char out_buf[8192];
+  char out_buf[8192] = {};
   int out_len = 0;
+
+  NameIndex names = {};
+
+  // Where the line last read starts in the script, and a count of the lines read,
+  // so that the step can tell when a handler has read a further line.
+  long line_start = 0;
+  unsigned line_generation = 0;
+  // The read position of the script, kept as lines are read so that it need not be
+  // asked of the stream for every line; -1 when it cannot be known.
+  long script_at = 0;
+  // The operator texts of the line the step began with, while no handler has read
+  // another line (texts_generation equal to line_generation).
+  OperatorTexts texts = {};
+  unsigned texts_generation = 0;
+  // The cache entry of that line, when it has one.
+  LineCacheEntry* line_entry = nullptr;
+  LineCache line_cache = {};
 };
 
 // Output to standard output, in order, traces and script output alike.
@@ -111,14 +152,76 @@ inline void out_text(Interpreter& it, const char* s) {
   out_bytes(it, s, strlen(s));
 }
 void out_format(Interpreter& it, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
-// A trace line: printed only in trace mode.
+// A trace line: printed only in trace mode. Handlers call it on every path, so the
+// test of the flag is inlined at each call and the formatting runs only when tracing.
+void trace_out(Interpreter& it, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
+#if defined(__GNUC__) && !defined(__clang__)
+extern inline __attribute__((always_inline, gnu_inline, format(printf, 2, 3))) void trace(
+    Interpreter& it, const char* fmt, ...) {
+  if (it.debug_mode == 1) trace_out(it, fmt, __builtin_va_arg_pack());
+}
+#else
+// Compilers without GCC's forwarding of variable arguments call it out of line.
 void trace(Interpreter& it, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
+#endif
 
 // Flushes standard output and the output text file, then ends the process.
 [[noreturn]] void end_process(Interpreter& it, int status);
 
 // Exact lookup: the first slot whose name equals name, or -1.
 int find_variable(const Interpreter& it, const char* name);
+// Builds the name index; called once "begin" has been seen.
+void freeze_names(Interpreter& it);
+
+// Calls visit(slot) for every slot, ascending, whose name is not empty and occurs in
+// text as text stands at that moment (visit may change it). With the name index only
+// the named slots whose first character is in the text are searched for.
+// With the name index, from is the place in NameIndex::named to begin at.
+template <class Visit>
+void for_each_name_in(const Interpreter& it, const char* text, Visit&& visit, int from = 0) {
+  const NameIndex& index = it.names;
+  if (!index.built) {
+    for (int slot = 0; slot < kSlots; ++slot) {
+      const char* name = it.variable_names[slot];
+      if (name[0] != '\0' && strstr(text, name) != nullptr) visit(slot);
+    }
+    return;
+  }
+  // The first 64 named slots by a mask of those whose first character is in the
+  // text, the rest one by one.
+  const auto candidates = [&index](const char* t) {
+    uint64_t mask = 0;
+    for (; *t != '\0'; ++t) mask |= index.starts_with[static_cast<unsigned char>(*t)];
+    return mask;
+  };
+  uint64_t left = from >= 64 ? 0 : candidates(text) & (~uint64_t{0} << from);
+  while (left != 0) {
+    const int i = std::countr_zero(left);
+    left &= left - 1;
+    const int slot = index.named[i];
+    if (strstr(text, it.variable_names[slot]) == nullptr) continue;
+    visit(slot);
+    left = candidates(text) & (~uint64_t{0} << i << 1);  // the text may have changed
+  }
+  for (int i = from > 64 ? from : 64; i < index.named_count; ++i) {
+    const int slot = index.named[i];
+    if (strstr(text, it.variable_names[slot]) != nullptr) visit(slot);
+  }
+}
+
+// Calls visit(slot) for every slot, ascending, whose name begins with first (not
+// '\0'), until visit returns true.
+template <class Visit>
+void for_each_name_starting(const Interpreter& it, char first, Visit&& visit) {
+  if (first == '\0') return;
+  if (it.names.built) {
+    for (int s = it.names.head[static_cast<unsigned char>(first)]; s != 0; s = it.names.next[s - 1])
+      if (visit(s - 1)) return;
+    return;
+  }
+  for (int slot = 0; slot < kSlots; ++slot)
+    if (it.variable_names[slot][0] == first && visit(slot)) return;
+}
 // Copies text over a slot's value, cut to fit.
 void set_value(Interpreter& it, int slot, const char* text);
 
@@ -135,5 +238,9 @@ void seek_script(Interpreter& it, long position);
 int run(Interpreter& it, int argc, const char* const* argv);
 // One pass of the per-line body over the line already in stread.
 void step_line(Interpreter& it);
+// The statement rows whose keyword occurs in the line in stread, bit r for row r:
+// found through the quick pass that picks the rows worth a search, or (quick false)
+// by searching for every keyword. Leaves the lower-case copy in lowered.
+uint64_t rows_in_line(Interpreter& it, bool quick);
 
 }  // namespace vp

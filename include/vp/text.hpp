@@ -61,6 +61,12 @@ struct Text {
     clear();
     append(t);
   }
+  // The first count characters of t (which holds at least that many), cut to fit.
+  void assign(const char* t, int count) {
+    n = count < N - 1 ? count : N - 1;
+    memcpy(s, t, static_cast<size_t>(n));
+    s[n] = '\0';
+  }
   // Drops the last character, if any.
   void pop() {
     if (n > 0) s[--n] = '\0';
@@ -77,7 +83,9 @@ struct LineView {
   int len;
 
   explicit LineView(const char* text) : s(text), len(static_cast<int>(strlen(text))) {}
-  char operator[](int i) const { return (i >= 0 && i < len) ? s[i] : '\0'; }
+  char operator[](int i) const {
+    return static_cast<unsigned>(i) < static_cast<unsigned>(len) ? s[i] : '\0';
+  }
   // Index of the first c at or after from, or -1.
   int find(char c, int from) const {
     if (from < 0) from = 0;
@@ -94,6 +102,17 @@ inline bool contains(const char* haystack, const char* needle) {
 // The standard text-to-integer conversion, saturated to the 32-bit range so that an
 // overlong number never overflows.
 inline int to_int(const char* s) {
+  // Plain decimal numbers of up to nine digits, the common case, convert here; the
+  // rest goes to the library.
+  const char* p = s;
+  while (*p == ' ' || (*p >= '\t' && *p <= '\r')) ++p;
+  const bool negative = *p == '-';
+  if (*p == '-' || *p == '+') ++p;
+  if (*p >= '0' && *p <= '9') {
+    int v = 0;
+    for (int digits = 0; digits < 9 && *p >= '0' && *p <= '9'; ++digits) v = v * 10 + (*p++ - '0');
+    if (!(*p >= '0' && *p <= '9')) return negative ? -v : v;
+  }
   long v = strtol(s, nullptr, 10);
   if (v > INT_MAX) return INT_MAX;
   if (v < INT_MIN) return INT_MIN;

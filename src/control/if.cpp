@@ -2,6 +2,7 @@
 // block the next line begins. A false condition consumes what it governs.
 #include "condition.hpp"
 #include "vp/handlers.hpp"
+#include "vp/numbers.hpp"
 
 namespace vp {
 
@@ -40,7 +41,7 @@ void pascal_if(Interpreter& it, int column) {
     const char* value = it.value_of_variables[slot];
     if (type == 's') holds = compare_text(code, value, operand.c_str());
     if (type == 'i') holds = compare_numbers(code, to_int(value), to_int(operand.c_str()));
-    if (type == 'r') holds = compare_numbers(code, atof(value), atof(operand.c_str()));
+    if (type == 'r') holds = compare_numbers(code, to_real(value), to_real(operand.c_str()));
   }
   if (!holds) pascal_if_subthread(it);
 }

@@ -3,6 +3,7 @@
 // run, so these loops do not nest.
 #include "condition.hpp"
 #include "vp/handlers.hpp"
+#include "vp/numbers.hpp"
 
 namespace vp {
 
@@ -79,7 +80,7 @@ void pascal_until(Interpreter& it, int column) {
   bool holds = false;
   if (type == 's') holds = compare_text(code, value, operand.c_str());
   if (type == 'i') holds = compare_integers(it, code, to_int(value), to_int(operand.c_str()));
-  if (type == 'r') holds = compare_reals(it, code, atof(value), atof(operand.c_str()));
+  if (type == 'r') holds = compare_reals(it, code, to_real(value), to_real(operand.c_str()));
   trace(it, holds ? "**[until] Tested True!\n" : "**[until] Tested False!\n");
 
   if (!holds) seek_script(it, it.whereinfile);

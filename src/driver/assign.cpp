@@ -2,22 +2,17 @@
 // gives that variable a new value, copied as written or computed by the arithmetic or
 // one of the concatenations.
 #include "vp/handlers.hpp"
+#include "vp/numbers.hpp"
 
 namespace vp {
 
 namespace {
 
-// Operator texts that keep a line's right-hand side from being copied as written
-// (for every type but string).
-constexpr const char* kCopyBlockers[] = {" + ", " * ", " / ", " % ", " ^ ", " - "};
-// Operator texts that send a line to the arithmetic.
-constexpr const char* kMathTexts[] = {" + ", " - ", " * ", " / ", " ^ ",
-                                      " ~ ", " ~;", " # ", " #;", " % "};
-
-bool contains_any(const char* line, const char* const* texts, int count) {
-  for (int i = 0; i < count; ++i)
-    if (contains(line, texts[i])) return true;
-  return false;
+// The operator texts of the line, as the per-line step found them for the line it
+// began with, or found now when a handler has read another line since.
+OperatorTexts operators_of(const Interpreter& it) {
+  if (it.texts_generation == it.line_generation) return it.texts;
+  return operator_texts(it.stread);
 }
 
 // True when the line, after indent blanks, begins with name as a whole word: a
@@ -34,17 +29,15 @@ bool names_variable(const char* line, int indent, const char* name) {
 // The right-hand side as written, from the value column up to the first ';' at or
 // after it. Strings lose their quotes; a line that holds an operator text stores
 // nothing here and keeps the old value whole for the computation that follows.
-void copy_value(Interpreter& it, int slot, int value_column) {
+void copy_value(Interpreter& it, int slot, int value_column, const OperatorTexts& ops) {
   const LineView line(it.stread);
   const int semicolon = line.find(';', value_column);
   if (semicolon < 0) return;  // no end to the value: store nothing
 
   const char type = it.variable_type[slot];
   const bool is_string = type == 's';
-  if (!is_string &&
-      contains_any(it.stread, kCopyBlockers, sizeof(kCopyBlockers) / sizeof(*kCopyBlockers)))
-    return;
-  if (is_string && contains(it.stread, " + ")) return;
+  if (!is_string && ops.copy_blocked) return;
+  if (is_string && ops.plus) return;
 
   char* value = it.value_of_variables[slot];
   int w = 0;
@@ -62,8 +55,8 @@ void compute(Interpreter& it, int slot) {
   const float result = math_set(it, it.stread);
   trace(it, "**[MAIN] found math set that returned '%f' \n", static_cast<double>(result));
   // Wide enough for the longest single-precision number with six decimals and a sign.
-  char number[48];
-  snprintf(number, sizeof(number), type == 'r' ? "%12.6f" : "%12.0f", static_cast<double>(result));
+  char number[kNumberTextSize];
+  format_fixed(static_cast<double>(result), type == 'r' ? 6 : 0, number);
   const char* trimmed = number;
   while (*trimmed == ' ') ++trimmed;
   set_value(it, slot, trimmed);
@@ -72,20 +65,55 @@ void compute(Interpreter& it, int slot) {
 
 }  // namespace
 
+// One pass over the blanks of the line: an operator text is a blank, the operator
+// and a blank (or, for '~' and '#', a ';').
+OperatorTexts operator_texts(const char* line) {
+  OperatorTexts found;
+  for (const char* p = line; *p != '\0'; ++p) {
+    if (*p == ';') found.semicolon = true;
+    if (*p == ':' && p[1] == '=') found.assign_mark = true;
+    if (*p != ' ') continue;
+    const char op = p[1];
+    const char after = op == '\0' ? '\0' : p[2];
+    switch (op) {
+      case '+':
+      case '-':
+      case '*':
+      case '/':
+      case '^':
+      case '%':
+        if (after == ' ') {
+          found.copy_blocked = found.math = true;
+          if (op == '+') found.plus = true;
+        }
+        break;
+      case '~':
+      case '#':
+        if (after == ' ' || after == ';') found.math = true;
+        break;
+      default:
+        break;
+    }
+  }
+  return found;
+}
+
 void assign_step(Interpreter& it) {
   if (!it.begin_found) return;
   const char* line = it.stread;
   const int indent = it.indent;
   const char first = LineView(line)[indent];
 
-  for (int slot = 0; slot < kSlots; ++slot) {
+  // Only the slots whose name begins with the line's first character can match.
+  for_each_name_starting(it, first, [&](int slot) {
     const char* name = it.variable_names[slot];
-    if (name[0] == '\0' || name[0] != first || it.variable_cons[slot] == 1) continue;
+    if (it.variable_cons[slot] == 1) return false;
     trace(it, "**[MAIN] possible variable match found '%c...' at memory location %d:\n", name[0],
           slot);
-    if (!names_variable(line, indent, name)) continue;
+    if (!names_variable(line, indent, name)) return false;
 
-    if (contains(line, ":=") && strchr(line, ';') == nullptr) {
+    const OperatorTexts ops = operators_of(it);
+    if (ops.assign_mark && !ops.semicolon) {
       out_format(it, "Pascal Error: parse error:\n%s\n", line);
       out_text(it, "missing ; \n");
       end_process(it, 1);
@@ -93,17 +121,17 @@ void assign_step(Interpreter& it) {
     trace(it, "**[MAIN] found set match for '%s' \n", name);
 
     // The value starts past the name, a blank, ":=" and a blank.
-    copy_value(it, slot, indent + static_cast<int>(strlen(name)) + 4);
+    copy_value(it, slot, indent + static_cast<int>(strlen(name)) + 4, ops);
 
     const char type = it.variable_type[slot];
-    if (contains_any(line, kMathTexts, sizeof(kMathTexts) / sizeof(*kMathTexts))) compute(it, slot);
+    if (ops.math) compute(it, slot);
     char joined[kValueSize];
-    if (contains(line, "concat(") && type == 's') {
+    if (type == 's' && contains(line, "concat(")) {
       trace(it, "**[MAIN] concat function found. \n");
       pascal_concat(it, line, joined);
       set_value(it, slot, joined);
     }
-    if (contains(line, " + ") && type == 's') {
+    if (type == 's' && ops.plus) {
       trace(it, "**[MAIN] concat_set function found. \n");
       concat_set(it, line, joined);
       set_value(it, slot, joined);
@@ -111,8 +139,8 @@ void assign_step(Interpreter& it) {
     trace(it, "**[MAIN] Value found and stored: '%s'\n", it.value_of_variables[slot]);
     // Only the first slot is assigned, so a name declared twice changes the slot
     // that every lookup finds.
-    return;
-  }
+    return true;
+  });
 }
 
 }  // namespace vp

@@ -29,6 +29,14 @@ void out_format(Interpreter& it, const char* fmt, ...) {
   va_end(args);
 }
 
+void trace_out(Interpreter& it, const char* fmt, ...) {
+  va_list args;
+  va_start(args, fmt);
+  vformat(it, fmt, args);
+  va_end(args);
+}
+
+#if !(defined(__GNUC__) && !defined(__clang__))
 void trace(Interpreter& it, const char* fmt, ...) {
   if (it.debug_mode != 1) return;
   va_list args;
@@ -36,6 +44,7 @@ void trace(Interpreter& it, const char* fmt, ...) {
   vformat(it, fmt, args);
   va_end(args);
 }
+#endif
 
 void end_process(Interpreter& it, int status) {
   flush_out(it);

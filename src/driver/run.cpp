@@ -1,5 +1,7 @@
 // The run: command line, the line loop with its three exits, the per-line step and
 // the statement table it dispatches through.
+#include <algorithm>
+#include <bit>
 #include <string_view>
 
 #include "vp/handlers.hpp"
@@ -52,7 +54,7 @@ bool single_condition(const Interpreter& it) {
 
 // Tested top to bottom on every line; every row that matches runs, so one line can
 // start several statements, always in this order.
-const Row kStatements[] = {
+constexpr Row kStatements[] = {
     {"  wround(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_wround(it, c); }},
     {"  wsqrt(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_wsqrt(it, c); }},
     {"  write(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_writeln(it, c); }},
@@ -108,10 +110,124 @@ const Row kStatements[] = {
     {"  goto ", kExact, nullptr, [](Interpreter& it, int c) { pascal_goto(it, c); }},
 };
 
-bool row_matches(const Interpreter& it, const Row& row) {
+constexpr size_t kRowCount = sizeof(kStatements) / sizeof(kStatements[0]);
+static_assert(kRowCount <= 64, "one bit per row in LineFacts::rows");
+
+// The rows whose keyword matches in any case: only their tests need the lower-case
+// copy of the line.
+constexpr uint64_t any_case_rows() {
+  uint64_t rows = 0;
+  for (size_t r = 0; r < kRowCount; ++r)
+    if (kStatements[r].any_case) rows |= uint64_t{1} << r;
+  return rows;
+}
+
+// Landmarks of the script frame and the texts that refresh or stop a line.
+enum : uint32_t {
+  kMarkProgram = 1u << 0,  // "program" and a ';'
+  kMarkBegin = 1u << 1,
+  kMarkEnd = 1u << 2,
+  kMarkCurrentDir = 1u << 3,
+  kMarkCwd = 1u << 4,
+  kMarkComment = 1u << 5,
+};
+
+// The texts behind the marks, searched anywhere in the line, exactly.
+struct MarkText {
+  std::string_view text;
+  uint32_t mark;
+};
+constexpr MarkText kMarkTexts[] = {
+    {"program", kMarkProgram}, {"begin", kMarkBegin},
+    {"end.", kMarkEnd},        {"GetCurrentDir", kMarkCurrentDir},
+    {"SYSTEM.cwd", kMarkCwd},  {"(*", kMarkComment},
+    {"//", kMarkComment},
+};
+constexpr size_t kMarkTextCount = sizeof(kMarkTexts) / sizeof(kMarkTexts[0]);
+static_assert(kMarkTextCount <= 8, "one bit per mark text in KeywordStarts::mark_starts");
+
+// Where each keyword can begin, so that a single pass over a new line tells which
+// few rows are worth a search. A keyword is its leading blanks and then a first
+// character; it can occur only where that character follows as many blanks (two at
+// most are tracked, which any longer run includes). Rows that match in any case are
+// entered under both cases of their letter. A keyword of blanks alone needs a run of
+// that many blanks.
+struct KeywordStarts {
+  uint64_t anywhere[256];
+  uint64_t after_one_blank[256];
+  uint64_t after_two_blanks[256];
+  uint64_t blanks_only[kLineSize];  // by the length of the run of blanks needed
+  uint8_t mark_starts[256];         // bit m: mark text m begins with this character
+};
+
+constexpr KeywordStarts make_keyword_starts() {
+  KeywordStarts starts = {};
+  for (size_t r = 0; r < kRowCount; ++r) {
+    const std::string_view keyword = kStatements[r].keyword;
+    const uint64_t bit = uint64_t{1} << r;
+    size_t lead = 0;
+    while (lead < keyword.size() && keyword[lead] == ' ') ++lead;
+    if (lead == keyword.size()) {
+      starts.blanks_only[lead] |= bit;
+      continue;
+    }
+    uint64_t* table = lead == 0   ? starts.anywhere
+                      : lead == 1 ? starts.after_one_blank
+                                  : starts.after_two_blanks;
+    const char c = keyword[lead];
+    table[static_cast<unsigned char>(c)] |= bit;
+    if (kStatements[r].any_case && c >= 'a' && c <= 'z')
+      table[static_cast<unsigned char>(c - 'a' + 'A')] |= bit;
+  }
+  for (size_t m = 0; m < kMarkTextCount; ++m)
+    starts.mark_starts[static_cast<unsigned char>(kMarkTexts[m].text[0])] |= uint8_t(1u << m);
+  return starts;
+}
+
+constexpr KeywordStarts kKeywordStarts = make_keyword_starts();
+
+constexpr int longest_blank_keyword() {
+  int longest = 0;
+  for (const Row& row : kStatements)
+    if (row.keyword.find_first_not_of(' ') == std::string_view::npos)
+      longest = std::max(longest, static_cast<int>(row.keyword.size()));
+  return longest;
+}
+
+// What a single pass over a line tells: the rows and the mark texts that may occur
+// in it (supersets of those that do).
+struct LineScan {
+  uint64_t rows;
+  uint32_t mark_texts;
+};
+
+LineScan scan_line(const char* line) {
+  uint64_t rows = 0;
+  uint32_t mark_texts = 0;
+  int run = 0;
+  int longest_run = 0;
+  for (const char* p = line; *p != '\0'; ++p) {
+    const auto c = static_cast<unsigned char>(*p);
+    rows |= kKeywordStarts.anywhere[c];
+    mark_texts |= kKeywordStarts.mark_starts[c];
+    if (run >= 1) {
+      rows |= kKeywordStarts.after_one_blank[c];
+      if (run >= 2) rows |= kKeywordStarts.after_two_blanks[c];
+    }
+    if (c == ' ') {
+      if (++run > longest_run) longest_run = run;
+    } else {
+      run = 0;
+    }
+  }
+  const int needed = std::min(longest_run, longest_blank_keyword());
+  for (int n = 1; n <= needed; ++n) rows |= kKeywordStarts.blanks_only[n];
+  return {rows, mark_texts};
+}
+
+bool keyword_in_line(const Interpreter& it, const Row& row) {
   const char* haystack = row.any_case ? it.lowered : it.stread;
-  if (strstr(haystack, row.keyword.data()) == nullptr) return false;
-  return row.condition == nullptr || row.condition(it);
+  return strstr(haystack, row.keyword.data()) != nullptr;
 }
 
 void lower_line(Interpreter& it) {
@@ -125,37 +241,152 @@ void lower_line(Interpreter& it) {
 
 }  // namespace
 
+uint64_t rows_in_line(Interpreter& it, bool quick);
+
+namespace {
+
+// The rows among candidates whose keyword occurs in the line in stread.
+uint64_t confirm_rows(Interpreter& it, uint64_t candidates) {
+  if ((candidates & any_case_rows()) != 0) lower_line(it);
+  uint64_t rows = 0;
+  for (uint64_t left = candidates; left != 0; left &= left - 1) {
+    const int r = std::countr_zero(left);
+    if (static_cast<size_t>(r) < kRowCount && keyword_in_line(it, kStatements[r]))
+      rows |= uint64_t{1} << r;
+  }
+  return rows;
+}
+
+// Everything the step takes from the text of the line in stread, searched afresh.
+LineFacts learn_line(Interpreter& it) {
+  const char* line = it.stread;
+  LineFacts facts = {};
+  while (line[facts.indent] == ' ' || line[facts.indent] == '\t') ++facts.indent;
+  const LineScan scan = scan_line(line);
+  for (size_t m = 0; m < kMarkTextCount; ++m) {
+    if ((scan.mark_texts >> m & 1) != 0 && contains(line, kMarkTexts[m].text.data()))
+      facts.marks |= kMarkTexts[m].mark;
+  }
+  if ((facts.marks & kMarkProgram) != 0 && strchr(line, ';') == nullptr)
+    facts.marks &= ~kMarkProgram;  // "program" counts only with a ';' on the line
+  if ((facts.marks & kMarkComment) != 0) return facts;  // no statement of it runs
+  facts.rows = confirm_rows(it, scan.rows);
+  facts.texts = operator_texts(line);
+  return facts;
+}
+
+}  // namespace
+
+uint64_t rows_in_line(Interpreter& it, bool quick) {
+  return confirm_rows(it, quick ? scan_line(it.stread).rows : ~uint64_t{0});
+}
+
+namespace {
+
+// Reads the next line of fp into buf as fgets does (at most cap - 1 bytes, line end
+// kept); false at the end. *taken is how many bytes it took from the stream, -1
+// when that is not known. A line that lies whole in the stream's read buffer is
+// copied straight out of it (the buffer pointers of glibc's FILE are what its own
+// getc macro uses); otherwise fgets reads it, and the count is known unless a NUL
+// byte hides part of the line.
+bool next_line(FILE* fp, char* buf, int cap, long* taken) {
+#ifdef __GLIBC__
+  const char* begin = fp->_IO_read_ptr;
+  const char* end = fp->_IO_read_end;
+  if (begin != nullptr && end > begin) {
+    const size_t limit = std::min(static_cast<size_t>(end - begin), static_cast<size_t>(cap - 1));
+    const void* newline = memchr(begin, '\n', limit);
+    size_t n = 0;
+    if (newline != nullptr)
+      n = static_cast<size_t>(static_cast<const char*>(newline) - begin) + 1;
+    else if (limit == static_cast<size_t>(cap - 1))
+      n = limit;
+    if (n > 0) {
+      memcpy(buf, begin, n);
+      buf[n] = '\0';
+      fp->_IO_read_ptr += n;
+      *taken = static_cast<long>(n);
+      return true;
+    }
+  }
+#endif
+  if (fgets_unlocked(buf, cap, fp) == nullptr) return false;
+  const size_t length = strlen(buf);
+  const bool whole =
+      length == static_cast<size_t>(cap - 1) || (length > 0 && buf[length - 1] == '\n');
+  // A line cut short of its line end ended at the file's end or at a NUL byte.
+  *taken = whole ? static_cast<long>(length) : -1;
+  return true;
+}
+
+}  // namespace
+
 bool read_script_line(Interpreter& it) {
-  return it.fp != nullptr && fgets(it.stread, kLineSize, it.fp) != nullptr;
+  if (it.fp == nullptr) return false;
+  ++it.line_generation;
+  it.line_start = it.script_at;
+  long taken;
+  if (!next_line(it.fp, it.stread, kLineSize, &taken)) return false;
+  // The read position moves by what the line took; when that is not known, the
+  // stream is asked.
+  if (taken < 0)
+    it.script_at = ftell(it.fp);
+  else if (it.line_start >= 0)
+    it.script_at = it.line_start + taken;
+  return true;
 }
 
 long script_position(Interpreter& it) {
-  return it.fp == nullptr ? -1 : ftell(it.fp);
+  return it.fp == nullptr ? -1 : it.script_at;
 }
 
 void seek_script(Interpreter& it, long position) {
   // A position that could not be taken leaves the read where it is: the loop then
   // runs on forward instead of back.
-  if (it.fp != nullptr && position >= 0) fseek(it.fp, position, SEEK_SET);
+  if (it.fp != nullptr && position >= 0 && fseek(it.fp, position, SEEK_SET) == 0)
+    it.script_at = position;
 }
 
 void step_line(Interpreter& it) {
-  const char* line = it.stread;
-  int indent = 0;
-  while (line[indent] == ' ' || line[indent] == '\t') ++indent;
-  it.indent = indent;
+  // A line that comes back from the same place with the same text (a loop's body)
+  // has the facts it had before.
+  const int length = static_cast<int>(strlen(it.stread));
+  LineFacts facts;
+  it.line_entry = it.line_cache.entry(it.line_start, it.stread, length);
+  if (it.line_entry != nullptr) {
+    facts = it.line_entry->facts;
+  } else {
+    facts = learn_line(it);
+    it.line_entry = it.line_cache.store(it.line_start, it.stread, length, facts);
+  }
+  it.indent = facts.indent;
+  it.texts = facts.texts;
+  it.texts_generation = it.line_generation;
 
-  if (contains(line, "program") && strchr(line, ';') != nullptr) it.program_found = true;
-  if (contains(line, "begin")) it.begin_found = true;
-  if (contains(line, "end.")) it.end_found = true;
-  if (contains(line, "GetCurrentDir")) refresh_dir(it, kSlotCurrentDir);
-  if (contains(line, "SYSTEM.cwd")) refresh_dir(it, kSlotCwd);
-  if (contains(line, "(*") || contains(line, "//")) return;  // a comment line
+  if ((facts.marks & kMarkProgram) != 0) it.program_found = true;
+  if (!it.begin_found && (facts.marks & kMarkBegin) != 0) {
+    it.begin_found = true;
+    freeze_names(it);  // no declaration runs from here on
+  }
+  if ((facts.marks & kMarkEnd) != 0) it.end_found = true;
+  if ((facts.marks & kMarkCurrentDir) != 0) refresh_dir(it, kSlotCurrentDir);
+  if ((facts.marks & kMarkCwd) != 0) refresh_dir(it, kSlotCwd);
+  if ((facts.marks & kMarkComment) != 0) return;
 
-  lower_line(it);
-  for (const Row& row : kStatements) {
-    if (!row_matches(it, row)) continue;
+  unsigned generation = it.line_generation;
+  uint64_t pending = facts.rows;
+  while (pending != 0) {
+    const int r = std::countr_zero(pending);
+    pending &= pending - 1;
+    const Row& row = kStatements[r];
+    if (row.condition != nullptr && !row.condition(it)) continue;
     row.action(it, it.indent + static_cast<int>(row.keyword.size()) - 2);
+    if (it.line_generation != generation) {
+      // The handler read further lines into stread: the rows after it are tested on
+      // the new text, with the indent of the line the step began with.
+      generation = it.line_generation;
+      pending = confirm_rows(it, scan_line(it.stread).rows & (~uint64_t{0} << (r + 1)));
+    }
   }
   assign_step(it);
 }
@@ -203,10 +434,10 @@ int run(Interpreter& it, int argc, const char* const* argv) {
     out_text(it, "VarnPascal:Sorry no file or flag specified\n");
     return 1;
   }
+  it.script_at = ftell(it.fp);
   // Behind a web server the command line can come from the URL, so it may not
   // switch trace mode on there.
-  if (!cgi && flag[0] != '\0' && flag[1] == 'd')
-    it.debug_mode = 1;
+  if (!cgi && flag[0] != '\0' && flag[1] == 'd') it.debug_mode = 1;
 
   place_builtins(it);
 

@@ -2,6 +2,7 @@
 // " end;" line tests the running loops after their body has run, and a loop that
 // goes on seeks back to its stored position, so the next read returns its body.
 #include "vp/handlers.hpp"
+#include "vp/numbers.hpp"
 
 namespace vp {
 
@@ -73,7 +74,7 @@ void finish(WhileState& state) {
 }
 
 double loop_value(const Interpreter& it) {
-  return atof(it.value_of_variables[it.loop_slot]);
+  return to_real(it.value_of_variables[it.loop_slot]);
 }
 
 }  // namespace

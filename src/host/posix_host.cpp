@@ -1,4 +1,5 @@
 // The real host: POSIX calls, no iostreams.
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -63,15 +64,32 @@ FILE* PosixHost::open_append(const char* path) {
   return fopen(path, "a");
 }
 
+// Runs at every start-up: plain open and read keep stdio's allocation out of it.
+// The first line comes out as fgets would give it: at most size - 1 bytes, line end
+// kept, cut at the first NUL.
 int PosixHost::probe_file(const char* path, char* line, int size) {
-  FILE* f = fopen(path, "r");
-  if (f == nullptr) return -1;
+  int fd;
+  do {
+    fd = ::open(path, O_RDONLY | O_CLOEXEC);
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0) return -1;
   int n = 0;
   if (size > 0) {
-    line[0] = '\0';
-    if (fgets(line, size, f) != nullptr) n = static_cast<int>(strlen(line));
+    while (n < size - 1) {
+      const ssize_t got = ::read(fd, line + n, static_cast<size_t>(size - 1 - n));
+      if (got < 0 && errno == EINTR) continue;
+      if (got <= 0) break;
+      const void* end = memchr(line + n, '\n', static_cast<size_t>(got));
+      n += static_cast<int>(got);
+      if (end != nullptr) {
+        n = static_cast<int>(static_cast<const char*>(end) - line) + 1;
+        break;
+      }
+    }
+    line[n] = '\0';
+    n = static_cast<int>(strlen(line));
   }
-  fclose(f);
+  ::close(fd);
   return n;
 }
 

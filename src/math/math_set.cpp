@@ -1,9 +1,11 @@
 // Arithmetic on the right-hand side of an assignment: operands and one-character
 // operators taken strictly left to right, no precedence, single precision.
+#include <algorithm>
 #include <cmath>
 
 #include "vp/handlers.hpp"
 #include "vp/math.hpp"
+#include "vp/numbers.hpp"
 
 namespace vp {
 
@@ -13,27 +15,47 @@ constexpr int kOperandSize = 25;  // 24 characters and the terminator
 constexpr int kValues = 9;
 constexpr int kPositions = 8;
 
-bool ends_operand(char c) {
-  return c == '+' || c == '-' || c == '*' || c == '^' || c == '/' || c == '%' || c == '#' ||
-         c == '~' || c == ';' || c == '\0';
+// Characters that end an operand, and those of them that are operators, by byte.
+struct CharTable {
+  bool ends_operand[256];
+  bool is_operator[256];
+};
+
+constexpr CharTable make_char_table() {
+  CharTable t = {};
+  for (const char c : {'+', '-', '*', '^', '/', '%', '#', '~'}) {
+    t.ends_operand[static_cast<unsigned char>(c)] = true;
+    t.is_operator[static_cast<unsigned char>(c)] = true;
+  }
+  t.ends_operand[static_cast<unsigned char>(';')] = true;
+  t.ends_operand[0] = true;
+  return t;
 }
 
-bool only_blanks(const Text<kOperandSize>& t) {
-  for (int i = 0; i < t.size(); ++i)
-    if (t.s[i] != ' ') return false;
+constexpr CharTable kChars = make_char_table();
+
+bool only_blanks(const char* text, int count) {
+  for (int i = 0; i < count; ++i)
+    if (text[i] != ' ') return false;
   return true;
 }
 
 // Replaces the operand by the value of every slot whose name occurs in it, in slot
 // order, each test seeing the text as the previous replacement left it.
-void substitute(Interpreter& it, Text<kOperandSize>& operand) {
-  for (int slot = 0; slot < kSlots; ++slot) {
-    const char* name = it.variable_names[slot];
-    if (name[0] == '\0' || !contains(operand.c_str(), name)) continue;
-    trace(it, "**[math_set] found variable NAME '%s' \n", operand.c_str());
-    operand.assign(it.value_of_variables[slot]);
-    trace(it, "****[math_set] found variable value '%s' \n", operand.c_str());
-  }
+// Returns the first slot whose name was found, or -1. With the name index, from is
+// the place in NameIndex::named to begin at.
+int substitute(Interpreter& it, Text<kOperandSize>& operand, int from = 0) {
+  int first = -1;
+  for_each_name_in(
+      it, operand.c_str(),
+      [&](int slot) {
+        if (first < 0) first = slot;
+        trace(it, "**[math_set] found variable NAME '%s' \n", operand.c_str());
+        operand.assign(it.value_of_variables[slot]);
+        trace(it, "****[math_set] found variable value '%s' \n", operand.c_str());
+      },
+      from);
+  return first;
 }
 
 float remainder_of(float a, float b) {
@@ -108,50 +130,10 @@ double round_half_away(double v) {
   return static_cast<double>(static_cast<int>(d));
 }
 
-float math_set(Interpreter& it, const char* text) {
-  trace(it, "**[Math_set] Enter module \n");
-  if (strchr(text, ';') == nullptr) {
-    out_format(it, "Pascal Error: parse error: %s \n", text);
-    end_process(it, 1);
-  }
-  const LineView line(text);
-  const int equals = line.find('=', 1);
-  if (equals < 0) return 0.0f;  // nothing to compute
+namespace {
 
-  float values[kValues] = {};
-  char operators[kPositions];
-  memset(operators, ' ', sizeof(operators));
-  int operator_count = 0;
-  int value_count = 0;
-
-  int p = equals + 1;
-  Text<kOperandSize> operand;
-  for (;;) {
-    operand.clear();
-    // The first character belongs to the operand whatever it is.
-    if (line[p] != '\0') operand.push(line[p++]);
-    // A minus that starts an operand (only blanks before it, a digit or a point
-    // after it) is the number's sign, not an operator: 2 * -3 is -6.
-    while (!ends_operand(line[p]) ||
-           (line[p] == '-' && only_blanks(operand) &&
-            ((line[p + 1] >= '0' && line[p + 1] <= '9') || line[p + 1] == '.')))
-      operand.push(line[p++]);
-    trace(it, "****[math_set] found variable value '%s' \n", operand.c_str());
-    substitute(it, operand);
-
-    for (char op : {'+', '-', '/', '*', '^', '~', '%', '#'}) {
-      if (line[p] != op) continue;
-      // Operators past the eighth are left out of the result.
-      if (operator_count < kPositions) operators[operator_count++] = op;
-      ++p;
-    }
-
-    const float value = static_cast<float>(atof(operand.c_str()));
-    if (value_count < kValues) values[value_count++] = value;
-    trace(it, "**[math set] FINAL format value to '%lf' \n", static_cast<double>(value));
-    if (line[p] == ';' || line[p] == '\0') break;
-  }
-
+// Combines the values by the operators, strictly left to right.
+float combine(Interpreter& it, const float* values, const char* operators, int operator_count) {
   trace(it, "**[math_set] value #0 = '%f' operation #0 = '%c' value #1 = '%f' \n",
         static_cast<double>(values[0]), operators[0], static_cast<double>(values[1]));
   float result = first_operation(it, operators[0], values[0], values[1]);
@@ -166,6 +148,109 @@ float math_set(Interpreter& it, const char* text) {
     trace(it, "**[math_set] sub value = '%f' \n", static_cast<double>(result));
   }
   return result;
+}
+
+// A line computed before: only the operands that name variables are read again,
+// starting from the first name found in each, and substitution goes on from there
+// on the value's text as it would have.
+float evaluate(Interpreter& it, const MathPlan& plan) {
+  float values[kValues] = {};
+  for (int k = 0; k < plan.value_count; ++k) {
+    const MathPlan::Operand& o = plan.operands[k];
+    if (o.first < 0) {
+      values[k] = o.constant;
+      continue;
+    }
+    Text<kOperandSize> operand;
+    operand.assign(it.value_of_variables[it.names.named[o.first]]);
+    substitute(it, operand, o.first + 1);
+    values[k] = static_cast<float>(to_real(operand.c_str()));
+  }
+  return combine(it, values, plan.operators, plan.operator_count);
+}
+
+}  // namespace
+
+float math_set(Interpreter& it, const char* text) {
+  trace(it, "**[Math_set] Enter module \n");
+  if (strchr(text, ';') == nullptr) {
+    out_format(it, "Pascal Error: parse error: %s \n", text);
+    end_process(it, 1);
+  }
+  // Every scan below stops at the line's terminator, so the text is read directly.
+  const char* const line = text;
+  const char* const first_equals = line[0] == '\0' ? nullptr : strchr(line + 1, '=');
+  if (first_equals == nullptr) return 0.0f;  // nothing to compute
+  const int equals = static_cast<int>(first_equals - line);
+
+  // A line of the script seen before, outside trace mode, with the names settled:
+  // its plan spares the split. Trace mode always takes the whole way.
+  MathPlan* plan = nullptr;
+  if (it.debug_mode != 1 && it.names.built && it.line_entry != nullptr &&
+      it.texts_generation == it.line_generation && text == it.stread) {
+    plan = &it.line_entry->math;
+    if (plan->ready) return evaluate(it, *plan);
+  }
+  MathPlan learned = {};
+
+  float values[kValues] = {};
+  char operators[kPositions];
+  memset(operators, ' ', sizeof(operators));
+  int operator_count = 0;
+  int value_count = 0;
+
+  int p = equals + 1;
+  Text<kOperandSize> operand;
+  for (;;) {
+    const int start = p;
+    // The first character belongs to the operand whatever it is.
+    if (line[p] != '\0') ++p;
+    for (;;) {
+      const auto c = static_cast<unsigned char>(line[p]);
+      if (!kChars.ends_operand[c]) {
+        ++p;
+        continue;
+      }
+      // A minus that starts an operand (only blanks before it, a digit or a point
+      // after it) is the number's sign, not an operator: 2 * -3 is -6. The operand
+      // keeps its first 24 characters, and only those are looked at.
+      if (c == '-' && ((line[p + 1] >= '0' && line[p + 1] <= '9') || line[p + 1] == '.') &&
+          only_blanks(line + start, std::min(p - start, kOperandSize - 1))) {
+        ++p;
+        continue;
+      }
+      break;
+    }
+    operand.assign(line + start, p - start);
+    trace(it, "****[math_set] found variable value '%s' \n", operand.c_str());
+    const int first = substitute(it, operand);
+
+    if (kChars.is_operator[static_cast<unsigned char>(line[p])]) {
+      for (char op : {'+', '-', '/', '*', '^', '~', '%', '#'}) {
+        if (line[p] != op) continue;
+        // Operators past the eighth are left out of the result.
+        if (operator_count < kPositions) operators[operator_count++] = op;
+        ++p;
+      }
+    }
+
+    const float value = static_cast<float>(to_real(operand.c_str()));
+    if (value_count < kValues) {
+      learned.operands[value_count] = {first < 0 ? -1 : it.names.index_of[first], value};
+      values[value_count++] = value;
+    }
+    trace(it, "**[math set] FINAL format value to '%lf' \n", static_cast<double>(value));
+    if (line[p] == ';' || line[p] == '\0') break;
+  }
+
+  if (plan != nullptr) {
+    learned.value_count = value_count;
+    learned.operator_count = operator_count;
+    memcpy(learned.operators, operators, sizeof(operators));
+    learned.ready = true;
+    *plan = learned;
+  }
+  return combine(it, values, operators, operator_count);
 }
 
 }  // namespace vp

@@ -5,6 +5,7 @@
 
 #include "vp/handlers.hpp"
 #include "vp/math.hpp"
+#include "vp/numbers.hpp"
 
 namespace vp {
 
@@ -15,7 +16,7 @@ float argument(const Interpreter& it, int column) {
   const LineView line(it.stread);
   Text<kLineSize> text;
   for (int p = column; line[p] != ')' && line[p] != '\0'; ++p) text.push(line[p]);
-  return static_cast<float>(atof(text.c_str()));
+  return static_cast<float>(to_real(text.c_str()));
 }
 
 }  // namespace

@@ -65,34 +65,87 @@ void pascal_concat(Interpreter& it, const char* text, char* result) {
 
 void concat_set(Interpreter& it, const char* text, char* result) {
   result[0] = '\0';
-  const LineView line(text);
-  const int equals = line.find('=', 1);
-  if (equals < 0) return;
+  int length = 0;  // of result, which holds at most kValueSize - 1 characters
+  const auto append = [&](const char* piece, int count) {
+    const int room = kValueSize - 1 - length;
+    const int n = count < room ? count : room;
+    memcpy(result + length, piece, static_cast<size_t>(n));
+    length += n;
+    result[length] = '\0';
+  };
 
-  int p = equals + 1;
+  // A line of the script joined before, outside trace mode, with the names settled:
+  // its plan gives the parts. Trace mode always takes the whole way.
+  JoinPlan* plan = nullptr;
+  if (it.debug_mode != 1 && it.names.built && it.line_entry != nullptr &&
+      it.texts_generation == it.line_generation && text == it.stread) {
+    plan = &it.line_entry->join;
+    if (plan->ready) {
+      for (int i = 0; i < plan->count; ++i) {
+        const JoinPlan::Piece& piece = plan->pieces[i];
+        if (piece.slot < 0) {
+          append(text + piece.start, piece.length);
+        } else {
+          // A part's value holds at most kPartSize - 1 characters.
+          const char* value = it.value_of_variables[piece.slot];
+          append(value, static_cast<int>(strnlen(value, kPartSize - 1)));
+        }
+      }
+      return;
+    }
+  }
+  JoinPlan learned = {};
+  bool plannable = plan != nullptr;
+  const auto learn = [&](int slot, int start, int count) {
+    if (!plannable) return;
+    if (learned.count == static_cast<int>(sizeof(learned.pieces) / sizeof(*learned.pieces))) {
+      plannable = false;  // too many parts to keep: the line is joined afresh each time
+      return;
+    }
+    learned.pieces[learned.count++] = {slot, start, count};
+  };
+
+  // Every scan below stops at the line's terminator, so the text is read directly.
+  const char* const line = text;
+  const char* const equals = line[0] == '\0' ? nullptr : strchr(line + 1, '=');
+  if (equals == nullptr) return;
+
+  int p = static_cast<int>(equals - line) + 1;
   do {
     Text<kPartSize> part;
     Text<kPartSize> value;
-    if (line[p + 1] == '\'') {
+    if (line[p] != '\0' && line[p + 1] == '\'') {
       // p is left on the closing quote, so the text from there to the next '+' is
       // read as a part of its own, which normally names nothing.
-      p = copy_quoted(line, p + 1, true, part);
-      value.assign(part.c_str());
+      const int start = p + 2;
+      p = start;
+      while (line[p] != '\'' && line[p] != '\0' && line[p] != ';') ++p;
+      part.assign(line + start, p - start);
+      value.assign(part.c_str(), part.size());
       trace(it, "**[concat_set]value set from quote '%s'\n", value.c_str());
+      learn(-1, start, part.size());
     } else {
-      if (line[p] != '\0') part.push(line[p++]);
-      while (line[p] != '+' && line[p] != ';' && line[p] != '\0') part.push(line[p++]);
-      for (int slot = 0; slot < kSlots; ++slot) {
-        const char* name = it.variable_names[slot];
-        if (name[0] == '\0' || !contains(part.c_str(), name)) continue;
+      const int start = p;
+      if (line[p] != '\0') ++p;
+      while (line[p] != '+' && line[p] != ';' && line[p] != '\0') ++p;
+      part.assign(line + start, p - start);
+      int last = -1;
+      for_each_name_in(it, part.c_str(), [&](int slot) {
+        last = slot;
         value.assign(it.value_of_variables[slot]);
         trace(it, "**[Concat_Set]var '%s' found.\n", part.c_str());
         trace(it, "**[concat_set]value set from variable '%s'\n", value.c_str());
-      }
+      });
+      if (last >= 0) learn(last, 0, 0);
     }
     if (line[p] == '+') ++p;
-    append_cut(result, kValueSize, value.c_str());
+    append(value.c_str(), value.size());
   } while (line[p] != ';' && line[p] != '\0');
+
+  if (plannable) {
+    learned.ready = true;
+    *plan = learned;
+  }
 }
 
 }  // namespace vp

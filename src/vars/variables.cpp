@@ -5,9 +5,46 @@
 namespace vp {
 
 int find_variable(const Interpreter& it, const char* name) {
+  const NameIndex& index = it.names;
+  if (index.built) {
+    const unsigned char first = static_cast<unsigned char>(name[0]);
+    if (first == 0) return index.first_free;
+    for (int s = index.head[first]; s != 0; s = index.next[s - 1])
+      if (strcmp(it.variable_names[s - 1] + 1, name + 1) == 0) return s - 1;
+    return -1;
+  }
   for (int slot = 0; slot < kSlots; ++slot)
     if (strcmp(it.variable_names[slot], name) == 0) return slot;
   return -1;
+}
+
+void freeze_names(Interpreter& it) {
+  NameIndex& index = it.names;
+  memset(index.head, 0, sizeof(index.head));
+  index.first_free = -1;
+  // Downward, so that every list comes out ascending.
+  unsigned char named_down[kSlots];
+  int count = 0;
+  for (int slot = kSlots - 1; slot >= 0; --slot) {
+    const unsigned char first = static_cast<unsigned char>(it.variable_names[slot][0]);
+    if (first == 0) {
+      index.first_free = slot;
+      continue;
+    }
+    named_down[count++] = static_cast<unsigned char>(slot);
+    index.next[slot] = index.head[first];
+    index.head[first] = static_cast<unsigned short>(slot + 1);
+  }
+  memset(index.starts_with, 0, sizeof(index.starts_with));
+  for (int i = 0; i < count; ++i) {
+    const int slot = named_down[count - 1 - i];
+    index.named[i] = static_cast<unsigned char>(slot);
+    index.index_of[slot] = static_cast<unsigned char>(i);
+    if (i < 64)
+      index.starts_with[static_cast<unsigned char>(it.variable_names[slot][0])] |= uint64_t{1} << i;
+  }
+  index.named_count = count;
+  index.built = true;
 }
 
 void set_value(Interpreter& it, int slot, const char* text) {

@@ -1,0 +1,3 @@
+io.write("Content-type: text/html\n")
+io.write("\n")
+io.write("Hello, world!\n")

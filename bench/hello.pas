@@ -1,0 +1,5 @@
+program hello;
+begin
+  writewh();
+  writeln('Hello, world!');
+end.

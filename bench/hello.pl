@@ -1,0 +1,3 @@
+print "Content-type: text/html\n";
+print "\n";
+print "Hello, world!\n";

@@ -1,0 +1,3 @@
+echo 'Content-type: text/html'
+echo
+echo 'Hello, world!'
