@@ -31,6 +31,10 @@ if [ -f "$dir/$name.args" ]; then
   while IFS= read -r a || [ -n "$a" ]; do args+=("${a//@SCRIPT@/$name.pas}"); done <"$dir/$name.args"
 fi
 envs=(PATH=/usr/bin:/bin LANG=C TZ=UTC)
+# A sanitizer build reads its settings from the environment.
+for v in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS; do
+  [ -n "${!v:-}" ] && envs+=("$v=${!v}")
+done
 if [ -f "$dir/$name.env" ]; then
   while IFS= read -r e || [ -n "$e" ]; do
     case "$e" in '#'* | '') ;; *) envs+=("$e") ;; esac

@@ -90,6 +90,9 @@ struct Interpreter {
   bool begin_found = false;
   bool end_found = false;
   int line_count = 0;
+  // The handled lines after which a run stops; only the fuzzer lowers it, to spend
+  // its time on new inputs rather than on the ten-thousandth pass of a loop.
+  int line_cap = kLineCap;
 
   // Loops.
   int repeat_cmd_found = 0;

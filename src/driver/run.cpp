@@ -553,7 +553,7 @@ int run(Interpreter& it, int argc, const char* const* argv) {
   while (read_line_length(it, &length)) {
     step_known_line(it, length);
     ++it.line_count;
-    if (it.line_count >= kLineCap || it.end_found) break;
+    if (it.line_count >= it.line_cap || it.end_found) break;
   }
   fclose(it.fp);
   it.fp = nullptr;

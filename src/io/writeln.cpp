@@ -130,7 +130,10 @@ void write_variable(Interpreter& it, const Argument& a) {
     trace(it, "**[writeln] FILE: attempt to write to file made with \n");
     trace(it, "**[writeln] FILE: '%s' \n", value);
   }
-  if (type != 't') trace(it, "**[writeln] num of spaces needed %d \n", a.format_size - length);
+  // Counted in 64 bits: a width saturated at the 32-bit minimum must not wrap.
+  if (type != 't')
+    trace(it, "**[writeln] num of spaces needed %lld \n",
+          static_cast<long long>(a.format_size) - length);
   if (a.width && type != 't' && it.file_in_use != 1) {
     if (a.format_size >= length) blanks(it, a.format_size - length);
     out_bytes(it, value, static_cast<size_t>(length));

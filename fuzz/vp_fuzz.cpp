@@ -1,0 +1,79 @@
+// Runs the interpreter in-process on fuzzer-made input: the script, standard input
+// and the CGI environment all come from the input, and the world is the memory host,
+// so exec, sleep and the end of the process never leave this process.
+//
+// Input layout: one control byte, then the script, then up to six further fields,
+// each introduced by the separator "\n\x01\n": standard input, QUERY_STRING,
+// HTTP_USER_AGENT, REMOTE_ADDR, CONTENT_LENGTH, REQUEST_METHOD. A missing field is an
+// unset variable. Control byte: bit 0 trace mode, bit 1 exec replaces the process,
+// bit 2 the working directory cannot be read, bit 3 a release file is present.
+#include <cstddef>
+#include <cstdint>
+#include <new>
+#include <string>
+#include <string_view>
+
+#include "vp/handlers.hpp"
+
+namespace {
+
+constexpr std::string_view kSeparator = "\n\x01\n";
+constexpr const char* kEnvNames[] = {"QUERY_STRING", "HTTP_USER_AGENT", "REMOTE_ADDR",
+                                     "CONTENT_LENGTH", "REQUEST_METHOD"};
+
+// The interpreter is some 200 KB: one buffer, rebuilt in place for every input, keeps
+// the allocator out of each run.
+alignas(vp::Interpreter) unsigned char interpreter_space[sizeof(vp::Interpreter)];
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size == 0) return 0;
+  const uint8_t control = data[0];
+  std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
+
+  // Splits off the next field; the last field takes everything that is left.
+  auto next_field = [&rest](std::string_view* field) {
+    if (rest.data() == nullptr) return false;
+    const size_t at = rest.find(kSeparator);
+    if (at == std::string_view::npos) {
+      *field = rest;
+      rest = std::string_view();
+    } else {
+      *field = rest.substr(0, at);
+      rest = rest.substr(at + kSeparator.size());
+    }
+    return true;
+  };
+
+  vp::MemoryHost host;
+  host.exec_succeeds = (control & 2) != 0;
+  host.cwd_fails = (control & 4) != 0;
+  host.clock = 86400 * 365;
+  if ((control & 8) != 0) host.probe["/etc/debian_version"] = "12.5\n";
+
+  std::string_view field;
+  next_field(&field);
+  host.scripts["f.pas"] = std::string(field);
+  if (next_field(&field)) host.input = std::string(field);
+  for (const char* name : kEnvNames)
+    if (next_field(&field)) host.env[name] = std::string(field);
+
+  const char* argv[] = {"vp", "f.pas", (control & 1) != 0 ? "-d" : "-"};
+  auto* it = new (interpreter_space) vp::Interpreter(host);
+  // A loop that runs to the cap exercises the same code at pass 1000 as at pass 9999,
+  // at a tenth of the cost.
+  it->line_cap = 1000;
+  try {
+    vp::run(*it, 3, argv);
+    // What end_process does, without the exception it ends in: most runs get here,
+    // and a throw per input costs the fuzzer a good part of its speed.
+    vp::flush_out(*it);
+  } catch (const vp::ProcessExit&) {
+  }
+  // The streams a real end of the process would close.
+  vp::close_text_file(*it);
+  if (it->fp != nullptr) fclose(it->fp);
+  it->~Interpreter();
+  return 0;
+}
