@@ -39,6 +39,9 @@ const std::vector<std::string> kStatements = {
     "    s := 'x' + t;\n",
     "    t := s;\n",
     "    t := 'b';\n",
+    // More parts than a join plan keeps: joined afresh on every pass.
+    "    t := 'a' + s + 'c' + 'd' + 'e' + 'f' + 'g' + 'h' + 'i' + 'j' + 'k' + 'l' + 'm' + 'n' + "
+    "'o' + 'p' + 'q' + t;\n",
     "    c := 'q';\n",
     "    writeln('i=', i, ' r=', r, ' x=', x);\n",
     "    writeln(i:5, s:3, x:12);\n",
