@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   // The streams a real end of the process would close.
   vp::close_text_file(*it);
-  if (it->fp != nullptr) fclose(it->fp);
+  vp::close_script(*it);
   it->~Interpreter();
   return 0;
 }

@@ -19,13 +19,11 @@ class Session {
  public:
   explicit Session(const std::string& script, bool trace = false) {
     host_.scripts["t.pas"] = script;
-    it_.fp = host_.open_script("t.pas");
+    vp::open_script(it_, "t.pas");
     it_.debug_mode = trace ? 1 : 0;
     it_.begin_found = true;
   }
-  ~Session() {
-    if (it_.fp != nullptr) fclose(it_.fp);
-  }
+  ~Session() { vp::close_script(it_); }
 
   Session& var(const char* name, char type, const char* value = "") {
     const int slot = it_.number_of_variables++;

@@ -39,7 +39,12 @@ class PromptHost final : public vp::Host {
   const char* get_env(const char* name) override { return inner.get_env(name); }
   bool get_cwd(char* buf, size_t size) override { return inner.get_cwd(buf, size); }
   time_t now() override { return inner.now(); }
-  FILE* open_script(const char* path) override { return inner.open_script(path); }
+  int open_script(const char* path) override { return inner.open_script(path); }
+  long read_script(int script, char* buf, size_t size) override {
+    return inner.read_script(script, buf, size);
+  }
+  bool seek_script(int script, long offset) override { return inner.seek_script(script, offset); }
+  void close_script(int script) override { inner.close_script(script); }
   FILE* open_append(const char* path) override { return inner.open_append(path); }
   int probe_file(const char* path, char* line, int size) override {
     return inner.probe_file(path, line, size);

@@ -29,8 +29,16 @@ class Host {
   virtual bool get_cwd(char* buf, size_t size) = 0;
   virtual time_t now() = 0;
 
-  // The script, opened for reading; nullptr when it cannot be opened.
-  virtual FILE* open_script(const char* path) = 0;
+  // The script, opened for reading: a handle for the calls below, or -1 when it
+  // cannot be opened. The interpreter keeps its own buffer and offsets over these.
+  virtual int open_script(const char* path) = 0;
+  // Reads up to size bytes from the script's current place on: the count, 0 at the
+  // end, -1 on an error.
+  virtual long read_script(int script, char* buf, size_t size) = 0;
+  // Moves the script's current place to offset; false when the script cannot move
+  // (a pipe) or the offset lies past its end.
+  virtual bool seek_script(int script, long offset) = 0;
+  virtual void close_script(int script) = 0;
   // The output text file, opened for appending; nullptr on failure.
   virtual FILE* open_append(const char* path) = 0;
   // The start-up probe of a release file: -1 when it does not open, else the number
@@ -53,7 +61,10 @@ class PosixHost final : public Host {
   const char* get_env(const char* name) override;
   bool get_cwd(char* buf, size_t size) override;
   time_t now() override;
-  FILE* open_script(const char* path) override;
+  int open_script(const char* path) override;
+  long read_script(int script, char* buf, size_t size) override;
+  bool seek_script(int script, long offset) override;
+  void close_script(int script) override;
   FILE* open_append(const char* path) override;
   int probe_file(const char* path, char* line, int size) override;
   void exec(const char* path, const char* arg) override;
@@ -99,7 +110,10 @@ class MemoryHost final : public Host {
   const char* get_env(const char* name) override;
   bool get_cwd(char* buf, size_t size) override;
   time_t now() override;
-  FILE* open_script(const char* path) override;
+  int open_script(const char* path) override;
+  long read_script(int script, char* buf, size_t size) override;
+  bool seek_script(int script, long offset) override;
+  void close_script(int script) override;
   FILE* open_append(const char* path) override;
   int probe_file(const char* path, char* line, int size) override;
   void exec(const char* path, const char* arg) override;
@@ -108,7 +122,13 @@ class MemoryHost final : public Host {
 
  private:
   size_t in_pos_ = 0;
-  std::vector<std::string*> script_copies_;
+  // Each open script: its text as it was opened, and the current place in it.
+  struct OpenScript {
+    std::string text;
+    size_t at;
+    bool open;
+  };
+  std::vector<OpenScript> open_scripts_;
 };
 
 }  // namespace vp

@@ -9,6 +9,7 @@
 
 #include "vp/host.hpp"
 #include "vp/line_cache.hpp"
+#include "vp/script_reader.hpp"
 #include "vp/text.hpp"
 
 namespace vp {
@@ -70,7 +71,7 @@ struct Interpreter {
   char stread[kLineSize] = {};
   char lowered[kLineSize] = {};
   int indent = 0;
-  FILE* fp = nullptr;  // the script: its read position is the program counter
+  ScriptReader script;  // the script: its read place is the program counter
 
   // Variable table.
   char variable_names[kSlots][kNameSize] = {};
@@ -96,10 +97,10 @@ struct Interpreter {
 
   // Loops.
   int repeat_cmd_found = 0;
-  long whereinfile = 0;
-  long whereinfileWL1 = 0;  // while-less
-  long whereinfileWL2 = 0;  // while-count
-  long whereinfileWL3 = 0;  // while-more
+  ScriptPlace whereinfile;
+  ScriptPlace whereinfileWL1;  // while-less
+  ScriptPlace whereinfileWL2;  // while-count
+  ScriptPlace whereinfileWL3;  // while-more
   WhileState while_less = {};
   WhileState while_more = {};
   WhileState while_count = {};
@@ -118,15 +119,8 @@ struct Interpreter {
 
   NameIndex names = {};
 
-  // Where the line last read starts in the script, and a count of the lines read,
-  // so that the step can tell when a handler has read a further line.
-  long line_start = 0;
-  unsigned line_generation = 0;
-  // The read position of the script, kept as lines are read so that it need not be
-  // asked of the stream for every line; -1 when it cannot be known.
-  long script_at = 0;
   // The operator texts of the line the step began with, while no handler has read
-  // another line (texts_generation equal to line_generation).
+  // another line (texts_generation equal to script.generation).
   OperatorTexts texts = {};
   unsigned texts_generation = 0;
   // The cache entry of that line, when it has one.
@@ -139,7 +133,7 @@ struct Interpreter {
 // way, every trace line included), once the names are settled, and while no
 // handler has read another line into stread.
 inline LineCacheEntry* plan_entry(Interpreter& it) {
-  if (it.debug_mode == 1 || !it.names.built || it.texts_generation != it.line_generation)
+  if (it.debug_mode == 1 || !it.names.built || it.texts_generation != it.script.generation)
     return nullptr;
   return it.line_entry;
 }
@@ -243,16 +237,22 @@ void for_each_name_starting(const Interpreter& it, char first, Visit&& visit) {
 // Copies text over a slot's value, cut to fit.
 void set_value(Interpreter& it, int slot, const char* text);
 
+// Opens the script through the host; false when it cannot be opened.
+bool open_script(Interpreter& it, const char* path);
+void close_script(Interpreter& it);
 // Reads the next script line into stread (fgets semantics); false at the end, or
 // when no script is open.
 bool read_script_line(Interpreter& it);
 // The same, also telling how many bytes of stread the read filled: the line's
 // length, or more when a NUL byte ends the text early.
 bool read_script_line_length(Interpreter& it, int* length);
-// The script's read position (-1 when it has none, as for a pipe), and a move back
-// to one; loops store the first and hand it to the second.
-long script_position(Interpreter& it);
-void seek_script(Interpreter& it, long position);
+// The place the next line is read from, and a move back to a place; loops store the
+// first and hand it to the second.
+ScriptPlace script_position(const Interpreter& it);
+void seek_script(Interpreter& it, ScriptPlace place);
+// The 1-based number of the script line last handed out (0 before the first); the
+// pieces of a line longer than a line buffer share its number.
+int script_line_number(const Interpreter& it);
 
 // Runs the interpreter over a command line and returns the exit status of a run
 // that reaches its end; statements that end the process go through the host.

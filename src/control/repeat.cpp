@@ -9,7 +9,7 @@ namespace vp {
 
 void repeat_mark(Interpreter& it) {
   it.whereinfile = script_position(it);
-  trace(it, "**[repeat] file pointer=%ld\n", it.whereinfile);
+  trace(it, "**[repeat] file pointer=%ld\n", it.whereinfile.offset);
   it.repeat_cmd_found = 1;
 }
 

@@ -11,7 +11,7 @@ namespace {
 // The operator texts of the line, as the per-line step found them for the line it
 // began with, or found now when a handler has read another line since.
 OperatorTexts operators_of(const Interpreter& it) {
-  if (it.texts_generation == it.line_generation) return it.texts;
+  if (it.texts_generation == it.script.generation) return it.texts;
   return operator_texts(it.stread);
 }
 

@@ -49,10 +49,7 @@ void trace(Interpreter& it, const char* fmt, ...) {
 void end_process(Interpreter& it, int status) {
   flush_out(it);
   close_text_file(it);
-  if (it.fp != nullptr) {
-    fclose(it.fp);
-    it.fp = nullptr;
-  }
+  close_script(it);
   it.host.exit_process(status);
   abort();  // a host whose exit returned
 }

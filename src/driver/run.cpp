@@ -43,12 +43,10 @@ int run(Interpreter& it, int argc, const char* const* argv) {
     return 0;
   }
 
-  it.fp = argc > 1 ? it.host.open_script(path) : nullptr;
-  if (it.fp == nullptr) {
+  if (argc <= 1 || !open_script(it, path)) {
     out_text(it, "VarnPascal:Sorry no file or flag specified\n");
     return 1;
   }
-  it.script_at = ftell(it.fp);
   // Behind a web server the command line can come from the URL, so it may not
   // switch trace mode on there.
   if (!cgi && flag[0] != '\0' && flag[1] == 'd') it.debug_mode = 1;
@@ -61,8 +59,7 @@ int run(Interpreter& it, int argc, const char* const* argv) {
     ++it.line_count;
     if (it.line_count >= it.line_cap || it.end_found) break;
   }
-  fclose(it.fp);
-  it.fp = nullptr;
+  close_script(it);
 
   if (!it.program_found) {
     out_text(it,

@@ -39,7 +39,7 @@ constexpr HeadTraces kMoreTraces = {"**[while loop] var name '%s' \n",
                                     "**[while loop] value ='%s' found!\n"};
 
 // Shared by the while-less and while-more heads: op is '<' or '>'.
-void comparison_head(Interpreter& it, WhileState& state, char op, long& saved,
+void comparison_head(Interpreter& it, WhileState& state, char op, ScriptPlace& saved,
                      const HeadTraces& traces) {
   state.done = 0;
   it.loop_slot = bind_loop_variable(it);
@@ -59,7 +59,7 @@ void comparison_head(Interpreter& it, WhileState& state, char op, long& saved,
 
   if (state.active == 0) {
     saved = script_position(it);
-    trace(it, "**[while loop] file pointer=%ld\n", saved);
+    trace(it, "**[while loop] file pointer=%ld\n", saved.offset);
     state.active = 1;
   }
 }
@@ -105,7 +105,7 @@ void while_count_head(Interpreter& it) {
   state.bound = to_int(bound.c_str());
 
   it.whereinfileWL2 = script_position(it);
-  trace(it, "**[while loop] file pointer=%ld\n", it.whereinfileWL2);
+  trace(it, "**[while loop] file pointer=%ld\n", it.whereinfileWL2.offset);
   state.active = 1;
 }
 

@@ -56,8 +56,28 @@ time_t PosixHost::now() {
   return time(nullptr);
 }
 
-FILE* PosixHost::open_script(const char* path) {
-  return fopen(path, "r");
+int PosixHost::open_script(const char* path) {
+  int fd;
+  do {
+    fd = ::open(path, O_RDONLY | O_CLOEXEC);
+  } while (fd < 0 && errno == EINTR);
+  return fd;
+}
+
+long PosixHost::read_script(int script, char* buf, size_t size) {
+  ssize_t n;
+  do {
+    n = ::read(script, buf, size);
+  } while (n < 0 && errno == EINTR);
+  return static_cast<long>(n);
+}
+
+bool PosixHost::seek_script(int script, long offset) {
+  return ::lseek(script, offset, SEEK_SET) == offset;
+}
+
+void PosixHost::close_script(int script) {
+  ::close(script);
 }
 
 FILE* PosixHost::open_append(const char* path) {
