@@ -66,10 +66,8 @@ struct Interpreter {
 
   Host& host;
 
-  // The current line, as read (line end kept), and a lower-case copy for the
-  // statements whose keywords match in any case.
+  // The current line, as read (line end kept).
   char stread[kLineSize] = {};
-  char lowered[kLineSize] = {};
   int indent = 0;
   ScriptReader script;  // the script: its read place is the program counter
 
@@ -261,9 +259,9 @@ int run(Interpreter& it, int argc, const char* const* argv);
 void step_line(Interpreter& it);
 // The same over a line whose length the read told.
 void step_read_line(Interpreter& it, int length);
-// The statement rows whose keyword occurs in the line in stread, bit r for row r:
-// found through the quick pass that picks the rows worth a search, or (quick false)
-// by searching for every keyword. Leaves the lower-case copy in lowered.
-uint64_t rows_in_line(Interpreter& it, bool quick);
+// The statement rows whose keyword occurs in line, bit r for row r: found through
+// the quick pass that picks the rows worth a search, or (quick false) by searching
+// for every keyword.
+uint64_t rows_in_line(const char* line, bool quick);
 
 }  // namespace vp

@@ -26,12 +26,7 @@ int quoted_text(const LineView& line, int open, char* out, int cap) {
 // Finds text in line regardless of letter case.
 bool contains_any_case(const char* line, const char* text) {
   char lowered[kLineSize];
-  int n = 0;
-  for (; line[n] != '\0' && n < kLineSize - 1; ++n) {
-    const char c = line[n];
-    lowered[n] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-  }
-  lowered[n] = '\0';
+  lower_copy(lowered, kLineSize, line);
   return contains(lowered, text);
 }
 

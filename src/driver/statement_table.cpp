@@ -1,0 +1,159 @@
+// The statement table: every statement's keyword, how it matches, its conditions
+// and its action, in the order the rows are tested; and the lookup tables that the
+// classification of a line builds from it at compile time.
+#include <algorithm>
+
+#include "keyword_starts.hpp"
+#include "vp/handlers.hpp"
+
+namespace vp {
+
+namespace {
+
+constexpr bool kAnyCase = true;
+constexpr bool kExact = false;
+
+bool before_begin(const Interpreter& it) {
+  return !it.begin_found;
+}
+bool var_continuation(const Interpreter& it) {
+  return !it.begin_found && strchr(it.stread, ':') != nullptr && it.block_type == 1;
+}
+bool const_continuation(const Interpreter& it) {
+  return !it.begin_found && strchr(it.stread, '=') != nullptr && it.block_type == 2;
+}
+bool label_continuation(const Interpreter& it) {
+  return !it.begin_found && it.block_type == 3;
+}
+bool while_less_line(const char* line) {
+  return contains(line, " <") && contains(line, "do");
+}
+bool while_more_line(const char* line) {
+  return contains(line, " >") && contains(line, "do");
+}
+bool while_count_line(const char* line) {
+  return contains(line, "do");
+}
+// A condition joined with "and" is beyond the if statement: such a line is no if.
+bool single_condition(const char* line) {
+  return !contains(line, " and");
+}
+
+}  // namespace
+
+constexpr Row kStatements[] = {
+    {"  wround(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_wround(it, c); }},
+    {"  wsqrt(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_wsqrt(it, c); }},
+    {"  write(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_writeln(it, c); }},
+    {"  append(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_rewrite(it, c); }},
+    {"  rewrite(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_rewrite(it, c); }},
+    {"  findrp(", kAnyCase, nullptr, [](Interpreter& it, int c) { v_pascal_findrp(it, c); }},
+    {"  findow(", kAnyCase, nullptr, [](Interpreter& it, int c) { v_pascal_findow(it, c); }},
+    {"  insert(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_insert(it, c); }},
+    {"  delete(", kAnyCase, nullptr,
+     [](Interpreter& it, int c) { pascal_delete(it, it.stread, c); }},
+    {"  writeln(", kAnyCase, nullptr,
+     [](Interpreter& it, int c) {
+       pascal_writeln(it, c);
+       out_char(it, '\n');
+     }},
+    {"  writewc(", kAnyCase, nullptr, [](Interpreter& it, int c) { v_pascal_writewc(it, c); }},
+    {"  read(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_read(it, c); }},
+    {"  readln(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_read(it, c); }},
+    {"  query_remote_web_client(", kAnyCase, nullptr,
+     [](Interpreter& it, int) { query_remote_web_client(it); }},
+    {"  read_version(", kAnyCase, nullptr,
+     [](Interpreter& it, int c) { v_pascal_read_version(it, c); }},
+    {"  read_http_user_agent(", kAnyCase, nullptr,
+     [](Interpreter& it, int c) { read_http_user_agent(it, it.stread, c); }},
+    {"  read_query_string(", kAnyCase, nullptr,
+     [](Interpreter& it, int c) { read_query_string(it, it.stread, c); }},
+    {"  read_remote_addr(", kAnyCase, nullptr,
+     [](Interpreter& it, int c) { read_remote_addr(it, it.stread, c); }},
+    {"  read_date(", kAnyCase, nullptr, [](Interpreter& it, int c) { v_pascal_read_date(it, c); }},
+    {"  read_content_length(", kAnyCase, nullptr,
+     [](Interpreter& it, int c) { read_content_length(it, it.stread, c); }},
+    {"  halt;", kAnyCase, nullptr, [](Interpreter& it, int) { pascal_halt(it, it.stread); }},
+    {"  halt(", kAnyCase, nullptr, [](Interpreter& it, int) { pascal_halt(it, it.stread); }},
+    {"  writewh(", kAnyCase, nullptr, [](Interpreter& it, int) { v_pascal_writewh(it); }},
+    {"  closefile(", kAnyCase, nullptr, [](Interpreter& it, int) { v_pascal_closefile(it); }},
+    {"  system('", kAnyCase, nullptr, [](Interpreter& it, int) { v_pascal_system(it, it.stread); }},
+    {"  exec('", kAnyCase, nullptr, [](Interpreter& it, int) { v_pascal_system(it, it.stread); }},
+    {"  delay(", kAnyCase, nullptr, [](Interpreter& it, int) { pascal_delay(it, it.stread); }},
+    {"const", kExact, before_begin, [](Interpreter& it, int) { pascal_var(it, 1); }, nullptr, true},
+    {"var ", kExact, before_begin, [](Interpreter& it, int) { pascal_var(it, 0); }, nullptr, true},
+    {"   ", kExact, var_continuation, [](Interpreter& it, int) { pascal_var(it, 0); }, nullptr,
+     true},
+    {"   ", kExact, const_continuation, [](Interpreter& it, int) { pascal_var(it, 1); }, nullptr,
+     true},
+    {"   ", kExact, label_continuation, [](Interpreter& it, int) { pascal_label(it); }, nullptr,
+     true},
+    {"label ", kExact, before_begin, [](Interpreter& it, int) { pascal_label(it); }, nullptr, true},
+    {"  repeat", kExact, nullptr, [](Interpreter& it, int) { repeat_mark(it); }},
+    {"  while ", kExact, nullptr, [](Interpreter& it, int) { while_less_head(it); },
+     while_less_line},
+    {"  while ", kExact, nullptr, [](Interpreter& it, int) { while_more_head(it); },
+     while_more_line},
+    {"  while count ", kExact, nullptr, [](Interpreter& it, int) { while_count_head(it); },
+     while_count_line},
+    {" end;", kExact, while_end_pending, [](Interpreter& it, int) { while_end(it); }},
+    {"  if ", kExact, nullptr, [](Interpreter& it, int c) { pascal_if(it, c); }, single_condition},
+    {"  until ", kExact, nullptr, [](Interpreter& it, int c) { pascal_until(it, c); }},
+    {"  goto ", kExact, nullptr, [](Interpreter& it, int c) { pascal_goto(it, c); }},
+};
+
+constexpr int kRowCount = sizeof(kStatements) / sizeof(kStatements[0]);
+static_assert(kRowCount <= 64, "one bit per row in LineFacts::rows");
+
+namespace {
+
+constexpr uint64_t rows_where(bool (*has)(const Row&)) {
+  uint64_t rows = 0;
+  for (int r = 0; r < kRowCount; ++r)
+    if (has(kStatements[r])) rows |= uint64_t{1} << r;
+  return rows;
+}
+
+// A keyword is its leading blanks and then a first character; it can occur only
+// where that character follows as many blanks (two at most are tracked, which any
+// longer run includes). Rows that match in any case are entered under both cases of
+// their letter. A keyword of blanks alone needs a run of that many blanks.
+constexpr KeywordStarts make_keyword_starts() {
+  KeywordStarts starts = {};
+  for (int r = 0; r < kRowCount; ++r) {
+    const std::string_view keyword = kStatements[r].keyword;
+    const uint64_t bit = uint64_t{1} << r;
+    size_t lead = 0;
+    while (lead < keyword.size() && keyword[lead] == ' ') ++lead;
+    if (lead == keyword.size()) {
+      starts.blanks_only[lead] |= bit;
+      continue;
+    }
+    uint64_t* table = lead == 0   ? starts.anywhere
+                      : lead == 1 ? starts.after_one_blank
+                                  : starts.after_two_blanks;
+    const char c = keyword[lead];
+    table[static_cast<unsigned char>(c)] |= bit;
+    if (kStatements[r].any_case && c >= 'a' && c <= 'z')
+      table[static_cast<unsigned char>(c - 'a' + 'A')] |= bit;
+  }
+  for (int m = 0; m < kMarkTextCount; ++m)
+    starts.mark_starts[static_cast<unsigned char>(kMarkTexts[m].text[0])] |= uint8_t(1u << m);
+  return starts;
+}
+
+}  // namespace
+
+constexpr uint64_t kDeclarationRows = rows_where([](const Row& row) { return row.declaration; });
+constexpr uint64_t kAnyCaseRows = rows_where([](const Row& row) { return row.any_case; });
+constexpr uint64_t kAllRows = kRowCount == 64 ? ~uint64_t{0} : (uint64_t{1} << kRowCount) - 1;
+constexpr KeywordStarts kKeywordStarts = make_keyword_starts();
+constexpr int kLongestBlankKeyword = [] {
+  int longest = 0;
+  for (const Row& row : kStatements)
+    if (row.keyword.find_first_not_of(' ') == std::string_view::npos)
+      longest = std::max(longest, static_cast<int>(row.keyword.size()));
+  return longest;
+}();
+
+}  // namespace vp
