@@ -121,19 +121,27 @@ struct Interpreter {
   // another line (texts_generation equal to script.generation).
   OperatorTexts texts = {};
   unsigned texts_generation = 0;
-  // The cache entry of that line, when it has one.
-  LineCacheEntry* line_entry = nullptr;
+  // The plans kept with that line while they may stand in (see line_plan): set by
+  // the step, cleared by every read of a further line.
+  LinePlans* line_plans = nullptr;
   LineCache line_cache = {};
 };
 
-// The cache entry of the line the step began with, when what was learned about it
-// may stand in for scanning it: outside trace mode (which always takes the whole
-// way, every trace line included), once the names are settled, and while no
-// handler has read another line into stread.
-inline LineCacheEntry* plan_entry(Interpreter& it) {
-  if (it.debug_mode == 1 || !it.names.built || it.texts_generation != it.script.generation)
-    return nullptr;
-  return it.line_entry;
+// The one rule for the plans kept with a line: the plan of the given kind for the
+// statement that reads text, to read or to fill, or nullptr when none may be used.
+// Plans are used outside trace mode only (which always takes the whole way, every
+// trace line included), once the names are settled, while no handler has read
+// another line into stread (the step and the reader see to these three), and for a
+// statement reading stread itself.
+template <class Plan>
+Plan* line_plan(Interpreter& it, Plan LinePlans::*kind, const char* text) {
+  return it.line_plans == nullptr || text != it.stread ? nullptr : &(it.line_plans->*kind);
+}
+
+// Whether a plan found by line_plan stands in for scanning the statement's arguments
+// from column.
+inline bool plan_stands(const PlanState* plan, int column) {
+  return plan != nullptr && plan->status == PlanStatus::ready && plan->column == column;
 }
 
 // Output to standard output, in order, traces and script output alike.

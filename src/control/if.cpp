@@ -43,6 +43,7 @@ bool scan_condition(Interpreter& it, int column, IfPlan* plan) {
 
   if (plan != nullptr) {
     *plan = {};
+    plan->status = PlanStatus::ready;
     plan->column = column;
     plan->slot = slot;
     plan->code = code;
@@ -50,7 +51,6 @@ bool scan_condition(Interpreter& it, int column, IfPlan* plan) {
     plan->real = to_real(operand.c_str());
     plan->start = static_cast<short>(operand_start);
     plan->length = static_cast<short>(operand.size());
-    plan->ready = true;
   }
 
   if (slot < 0) return false;
@@ -80,11 +80,9 @@ bool planned_condition(const Interpreter& it, const IfPlan& plan) {
 }  // namespace
 
 void pascal_if(Interpreter& it, int column) {
-  LineCacheEntry* entry = plan_entry(it);
-  IfPlan* plan = entry == nullptr ? nullptr : &entry->condition;
-  const bool holds = plan != nullptr && plan->ready && plan->column == column
-                         ? planned_condition(it, *plan)
-                         : scan_condition(it, column, plan);
+  IfPlan* plan = line_plan(it, &LinePlans::condition, it.stread);
+  const bool holds =
+      plan_stands(plan, column) ? planned_condition(it, *plan) : scan_condition(it, column, plan);
   if (!holds) pascal_if_subthread(it);
 }
 

@@ -140,9 +140,9 @@ OperatorTexts operator_texts(const char* line) {
 void assign_step(Interpreter& it) {
   if (!it.begin_found) return;
   // A line read again assigns the slot it assigned before.
-  LineCacheEntry* entry = plan_entry(it);
-  if (entry != nullptr && entry->assign.ready) {
-    if (entry->assign.slot >= 0) assign_to(it, entry->assign.slot);
+  AssignPlan* plan = line_plan(it, &LinePlans::assign, it.stread);
+  if (plan_stands(plan, 0)) {
+    if (plan->slot >= 0) assign_to(it, plan->slot);
     return;
   }
 
@@ -162,7 +162,10 @@ void assign_step(Interpreter& it) {
     assigned = slot;
     return true;
   });
-  if (entry != nullptr) entry->assign = {true, assigned};
+  if (plan != nullptr) {
+    plan->status = PlanStatus::ready;
+    plan->slot = assigned;
+  }
   if (assigned >= 0) assign_to(it, assigned);
 }
 

@@ -52,7 +52,8 @@ void close_script(Interpreter& it) {
 bool read_script_line_length(Interpreter& it, int* length) {
   ScriptReader& r = it.script;
   if (r.handle < 0) return false;
-  ++r.generation;  // even at the end: the step then tests the rest of the line again
+  ++r.generation;           // even at the end: the step then tests the rest of the line again
+  it.line_plans = nullptr;  // they belong to the line the step began with
   r.line_start = r.seekable ? r.buffer_at + r.next : -1;
   for (;;) {
     const int n = line_in_buffer(r);

@@ -12,14 +12,10 @@ namespace vp {
 void step_read_line(Interpreter& it, int length) {
   // A line that comes back from the same place with the same text (a loop's body)
   // has the facts it had before.
-  LineFacts facts;
-  it.line_entry = it.line_cache.entry(it.script.line_start, it.stread, length);
-  if (it.line_entry != nullptr) {
-    facts = it.line_entry->facts;
-  } else {
-    facts = learn_line(it);
-    it.line_entry = it.line_cache.store(it.script.line_start, it.stread, length, facts);
-  }
+  bool known;
+  LineCacheEntry* entry = it.line_cache.lookup(it.script.line_start, it.stread, length, &known);
+  const LineFacts facts = known ? entry->facts : learn_line(it);
+  if (!known && entry != nullptr) entry->facts = facts;
   it.indent = facts.indent;
   it.texts = facts.texts;
   it.texts_generation = it.script.generation;
@@ -35,6 +31,10 @@ void step_read_line(Interpreter& it, int length) {
     if ((facts.marks & kMarkCwd) != 0) refresh_dir(it, kSlotCwd);
     if ((facts.marks & kMarkComment) != 0) return;
   }
+  // Trace mode takes the whole way every time, and plans name slots, so they wait
+  // for the names to settle.
+  it.line_plans =
+      entry != nullptr && it.debug_mode != 1 && it.names.built ? &entry->plans : nullptr;
 
   unsigned generation = it.script.generation;
   uint64_t pending = facts.rows;

@@ -157,9 +157,8 @@ constexpr int kPlanArguments = static_cast<int>(sizeof(WritePlan::arguments) / s
 }  // namespace
 
 void pascal_writeln(Interpreter& it, int column) {
-  LineCacheEntry* entry = plan_entry(it);
-  WritePlan* plan = entry == nullptr ? nullptr : &entry->write;
-  if (plan != nullptr && plan->state == WritePlan::kReady && plan->column == column) {
+  WritePlan* plan = line_plan(it, &LinePlans::write, it.stread);
+  if (plan_stands(plan, column)) {
     for (int i = 0; i < plan->count; ++i) write_argument(it, it.stread, plan->arguments[i]);
     if (it.file_write == 1 && plan->file_newline) file_char(it, '\n');
     return;
@@ -181,9 +180,9 @@ void pascal_writeln(Interpreter& it, int column) {
   const bool file_newline = contains(it.stread, " writeln");
   if (it.file_write == 1 && file_newline) file_char(it, '\n');
 
-  if (plan != nullptr && (plan->state == WritePlan::kUnknown || plan->column != first_column)) {
+  if (plan != nullptr) {
     // A statement with more arguments than a plan holds is scanned afresh each time.
-    learned.state = learned.count <= kPlanArguments ? WritePlan::kReady : WritePlan::kRefused;
+    learned.status = learned.count <= kPlanArguments ? PlanStatus::ready : PlanStatus::refused;
     learned.file_newline = file_newline;
     learned.column = first_column;
     *plan = learned;

@@ -205,11 +205,8 @@ float math_set(Interpreter& it, const char* text) {
   trace(it, "**[Math_set] Enter module \n");
   // A line of the script seen before, with the names settled: its plan spares the
   // split (the line held its ';' and '=' then, and holds the same text now).
-  MathPlan* plan = nullptr;
-  if (LineCacheEntry* entry = plan_entry(it); entry != nullptr && text == it.stread) {
-    plan = &entry->math;
-    if (plan->ready) return evaluate(it, *plan);
-  }
+  MathPlan* plan = line_plan(it, &LinePlans::math, text);
+  if (plan_stands(plan, 0)) return evaluate(it, *plan);
   if (strchr(text, ';') == nullptr) {
     out_format(it, "Pascal Error: parse error: %s \n", text);
     end_process(it, 1);
@@ -276,7 +273,7 @@ float math_set(Interpreter& it, const char* text) {
     learned.value_count = value_count;
     learned.operator_count = operator_count;
     memcpy(learned.operators, operators, sizeof(operators));
-    learned.ready = true;
+    learned.status = PlanStatus::ready;
     *plan = learned;
   }
   return combine(it, values, operators, operator_count);

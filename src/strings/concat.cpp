@@ -76,22 +76,19 @@ void concat_set(Interpreter& it, const char* text, char* result) {
 
   // A line of the script joined before, outside trace mode, with the names settled:
   // its plan gives the parts. Trace mode always takes the whole way.
-  JoinPlan* plan = nullptr;
-  if (LineCacheEntry* entry = plan_entry(it); entry != nullptr && text == it.stread) {
-    plan = &entry->join;
-    if (plan->ready) {
-      for (int i = 0; i < plan->count; ++i) {
-        const JoinPlan::Piece& piece = plan->pieces[i];
-        if (piece.slot < 0) {
-          append(text + piece.start, piece.length);
-        } else {
-          // A part's value holds at most kPartSize - 1 characters.
-          const char* value = it.value_of_variables[piece.slot];
-          append(value, static_cast<int>(strnlen(value, kPartSize - 1)));
-        }
+  JoinPlan* plan = line_plan(it, &LinePlans::join, text);
+  if (plan_stands(plan, 0)) {
+    for (int i = 0; i < plan->count; ++i) {
+      const JoinPlan::Piece& piece = plan->pieces[i];
+      if (piece.slot < 0) {
+        append(text + piece.start, piece.length);
+      } else {
+        // A part's value holds at most kPartSize - 1 characters.
+        const char* value = it.value_of_variables[piece.slot];
+        append(value, static_cast<int>(strnlen(value, kPartSize - 1)));
       }
-      return;
     }
+    return;
   }
   JoinPlan learned = {};
   bool plannable = plan != nullptr;
@@ -141,8 +138,8 @@ void concat_set(Interpreter& it, const char* text, char* result) {
     append(value.c_str(), value.size());
   } while (line[p] != ';' && line[p] != '\0');
 
-  if (plannable) {
-    learned.ready = true;
+  if (plan != nullptr) {
+    learned.status = plannable ? PlanStatus::ready : PlanStatus::refused;
     *plan = learned;
   }
 }
