@@ -28,6 +28,8 @@ install(FILES README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(DIRECTORY docs/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
 install(DIRECTORY examples/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples
   FILES_MATCHING PATTERN "*.pas" PATTERN "*.conf")
+# Syntax files for Vim and for editors that read TextMate grammars, to copy from.
+install(DIRECTORY editors/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/editors)
 
 # The package carries the version that `vp -v` answers.
 file(STRINGS ${CMAKE_CURRENT_SOURCE_DIR}/include/vp/interpreter.hpp vp_version_line
