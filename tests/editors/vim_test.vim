@@ -49,19 +49,19 @@ function! s:where(lnum, col) abort
         \ . expand('%:t') . ':' . a:lnum . ':' . a:col . ' in ' . string(getline(a:lnum))
 endfunction
 
-" [first column, last column + 1, spec] of an assertion line, columns 0-based.
+" [first column, last column + 1, scopes] of an assertion line, columns 0-based.
 function! s:assertion(text, token) abort
   let rest = a:text[len(a:token):]
   let arrow = matchlist(rest, '^\s*<\(\~*\)\(-\+\)\s*\(.*\)$')
   if !empty(arrow)
     return [[len(arrow[1]), len(arrow[1]) + len(arrow[2]), arrow[3]]]
   endif
-  let spec = matchstr(rest, '^[ ^]*\zs.*')
+  let scopes = matchstr(rest, '^[ ^]*\zs.*')
   let ranges = []
   let start = match(rest, '\^')
   while start >= 0
     let stop = matchend(rest, '\^\+', start)
-    call add(ranges, [len(a:token) + start, len(a:token) + stop, spec])
+    call add(ranges, [len(a:token) + start, len(a:token) + stop, scopes])
     let start = match(rest, '\^', stop)
   endwhile
   return ranges
@@ -82,8 +82,8 @@ function! s:check_sample(path) abort
       let source = lnum
       continue
     endif
-    for [from, to, spec] in s:assertion(text, token)
-      let parts = split(' ' . spec, '\s\+-\%(\s\+\|$\)', 1)
+    for [from, to, scopes] in s:assertion(text, token)
+      let parts = split(' ' . scopes, '\s\+-\%(\s\+\|$\)', 1)
       let required = split(parts[0])
       let excluded = len(parts) > 1 ? split(parts[1]) : []
       for col in range(from + 1, to)
