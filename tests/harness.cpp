@@ -18,7 +18,7 @@ RunResult run_script(MemoryHost& host, const std::string& script,
     status = e.status;
     // A process replaced by exec drops what its streams still buffer; emulate that,
     // so a test sees only what was flushed before, and release the streams.
-    if (FILE* f = it->textFilePointer; f != nullptr) {
+    if (FILE* f = it->file.stream; f != nullptr) {
       __fpurge(f);
       fclose(f);
     }

@@ -58,7 +58,7 @@ std::vector<std::string> lines_by_reader(vp::Interpreter& it) {
   std::vector<std::string> lines;
   int length;
   while (vp::read_script_line_length(it, &length))
-    lines.emplace_back(it.stread, static_cast<size_t>(length));
+    lines.emplace_back(it.line, static_cast<size_t>(length));
   return lines;
 }
 
@@ -105,7 +105,7 @@ TEST(ScriptReader, NumbersLinesAndGoesBackToAPlace) {
     // Back from the end: the same lines with the same numbers.
     vp::seek_script(*it, head);
     ASSERT_TRUE(vp::read_script_line(*it));
-    EXPECT_EQ(std::string(it->stread, 3), "lll");
+    EXPECT_EQ(std::string(it->line, 3), "lll");
     EXPECT_EQ(vp::script_line_number(*it), 2);
     EXPECT_EQ(it->script.line_start, 4);
     vp::close_script(*it);
@@ -125,7 +125,7 @@ TEST(ScriptReader, APipeHasNoPlacesAndRunsOnForward) {
   ASSERT_TRUE(vp::read_script_line(*it));
   vp::seek_script(*it, place);
   ASSERT_TRUE(vp::read_script_line(*it));
-  EXPECT_STREQ(it->stread, "c\n");
+  EXPECT_STREQ(it->line, "c\n");
   EXPECT_EQ(vp::script_line_number(*it), 3);
   vp::close_script(*it);
 }

@@ -13,7 +13,7 @@ void get_system(Interpreter& it, char* name, int name_size, char* description,
 const char* get_dir(Interpreter& it, char* buf, int size);
 void refresh_dir(Interpreter& it, int slot);
 void place_builtins(Interpreter& it);
-void pascal_var(Interpreter& it, int vtype);
+void pascal_var(Interpreter& it, bool constant);
 void pascal_label(Interpreter& it);
 
 // Assignments, arithmetic and concatenation. The text functions write their result,

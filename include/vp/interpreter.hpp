@@ -1,5 +1,5 @@
-// The one state struct: everything a run of a script touches lives here, under the
-// names the language's own documentation uses, so a fresh Interpreter is a fresh run.
+// The one state struct: everything a run of a script touches lives here, so a fresh
+// Interpreter is a fresh run; and the calls every part of the interpreter shares.
 #pragma once
 
 #include <bit>
@@ -10,6 +10,7 @@
 #include "vp/host.hpp"
 #include "vp/line_cache.hpp"
 #include "vp/script_reader.hpp"
+#include "vp/state.hpp"
 #include "vp/text.hpp"
 
 namespace vp {
@@ -17,105 +18,38 @@ namespace vp {
 inline constexpr const char* kVersion = "1.3.2a";
 inline constexpr int kLineCap = 9999;  // handled lines after which a run stops
 
-// Built-in slots.
-inline constexpr int kSlotCwd = 249;
-inline constexpr int kSlotReturn = 250;
-inline constexpr int kSlotPi = 251;
-inline constexpr int kSlotOs = 253;
-inline constexpr int kSlotInfo = 254;
-inline constexpr int kSlotCurrentDir = 255;
-inline constexpr int kMaxDeclarations = 249;  // slots 0 to 248
-
 // Finds the operator texts of a line in one pass.
 OperatorTexts operator_texts(const char* line);
-
-// A lookup index over the variable names. Declarations run only before "begin",
-// so from the line that holds it on, names and constants no longer change; the
-// index is built then and spares every lookup a pass over all 256 slots.
-struct NameIndex {
-  bool built;
-  int named_count;
-  unsigned char named[kSlots];  // the slots with a name, ascending
-  int first_free;               // the first slot with an empty name, or -1
-  // Slots by the first character of their name, ascending, as lists kept one
-  // higher than the slot number so that 0 ends a list: head[c] is the first,
-  // next[slot] the one after slot.
-  unsigned short head[256];
-  unsigned short next[kSlots];
-  // Bit i: the name of named[i], for i below 64, begins with this character.
-  uint64_t starts_with[256];
-  unsigned char index_of[kSlots];  // a named slot's place in named
-  // Whether some name begins with a character a plain number is written with (a
-  // digit, a sign, a point or a blank): if none does, no name occurs in a number.
-  bool numeral_names;
-};
-
-// State of one while form.
-struct WhileState {
-  int active;
-  int done;
-  int or_equal;
-  int bound;
-  int passes;
-};
 
 struct Interpreter {
   constexpr explicit Interpreter(Host& h) : host(h) {}
   Interpreter(const Interpreter&) = delete;
   Interpreter& operator=(const Interpreter&) = delete;
 
-  Host& host;
+  Host& host;  // the world outside: streams, environment, files, processes
 
-  // The current line, as read (line end kept).
-  char stread[kLineSize] = {};
-  int indent = 0;
-  ScriptReader script;  // the script: its read place is the program counter
+  // The line being handled.
+  char line[kLineSize] = {};  // as read, line end kept (stread)
+  int indent = 0;             // the index of its first character neither blank nor tab
+  ScriptReader script;        // the script: its read place is the program counter
 
-  // Variable table.
-  char variable_names[kSlots][kNameSize] = {};
-  char variable_type[kSlots] = {};
-  char value_of_variables[kSlots][kValueSize] = {};
-  int variable_cons[kSlots] = {};
-  int number_of_variables = 0;
+  VariableTable vars;
+  LabelTable labels;
+  Block block = Block::none;  // the declaration section the last declaration opened
+  bool tracing = false;       // trace mode: a line for each decision taken
 
-  // Label table (only declarations write it, only their trace reads it).
-  char label_names[kSlots][kNameSize] = {};
-  int number_of_labels = 0;
-
-  int block_type = 0;  // 0 none, 1 var, 2 const, 3 label
-  int debug_mode = 0;
-
-  bool program_found = false;
-  bool begin_found = false;
-  bool end_found = false;
-  int line_count = 0;
+  // The run's frame and its end.
+  bool program_found = false;  // a line held "program" and a ';'
+  bool begin_found = false;    // a line held "begin": declarations are over
+  bool end_found = false;      // a line held "end.": the run ends after it
+  int line_count = 0;          // lines handled, a line read again counting again
   // The handled lines after which a run stops; only the fuzzer lowers it, to spend
   // its time on new inputs rather than on the ten-thousandth pass of a loop.
   int line_cap = kLineCap;
 
-  // Loops.
-  int repeat_cmd_found = 0;
-  ScriptPlace whereinfile;
-  ScriptPlace whereinfileWL1;  // while-less
-  ScriptPlace whereinfileWL2;  // while-count
-  ScriptPlace whereinfileWL3;  // while-more
-  WhileState while_less = {};
-  WhileState while_more = {};
-  WhileState while_count = {};
-  int loop_slot = 0;
-
-  // Output text file.
-  FILE* textFilePointer = nullptr;
-  char open_file[kValueSize] = {};
-  int file_in_use = 0;
-  int file_write = 0;
-  int file_read = 0;
-
-  // Standard output is gathered here and handed to the host in chunks.
-  char out_buf[8192] = {};
-  int out_len = 0;
-
-  NameIndex names = {};
+  Loops loops;
+  OutputFile file;
+  OutputBuffer out;
 
   // The operator texts of the line the step began with, while no handler has read
   // another line (texts_generation equal to script.generation).
@@ -131,11 +65,11 @@ struct Interpreter {
 // statement that reads text, to read or to fill, or nullptr when none may be used.
 // Plans are used outside trace mode only (which always takes the whole way, every
 // trace line included), once the names are settled, while no handler has read
-// another line into stread (the step and the reader see to these three), and for a
-// statement reading stread itself.
+// another line into it.line (the step and the reader see to these three), and for a
+// statement reading it.line itself.
 template <class Plan>
 Plan* line_plan(Interpreter& it, Plan LinePlans::*kind, const char* text) {
-  return it.line_plans == nullptr || text != it.stread ? nullptr : &(it.line_plans->*kind);
+  return it.line_plans == nullptr || text != it.line ? nullptr : &(it.line_plans->*kind);
 }
 
 // Whether a plan found by line_plan stands in for scanning the statement's arguments
@@ -147,19 +81,19 @@ inline bool plan_stands(const PlanState* plan, int column) {
 // Output to standard output, in order, traces and script output alike.
 void flush_out(Interpreter& it);
 inline void out_bytes(Interpreter& it, const char* data, size_t size) {
-  if (size > sizeof(it.out_buf) - static_cast<size_t>(it.out_len)) {
+  if (size > sizeof(it.out.bytes) - static_cast<size_t>(it.out.length)) {
     flush_out(it);
-    if (size > sizeof(it.out_buf)) {
+    if (size > sizeof(it.out.bytes)) {
       it.host.write_out(data, size);
       return;
     }
   }
-  memcpy(it.out_buf + it.out_len, data, size);
-  it.out_len += static_cast<int>(size);
+  memcpy(it.out.bytes + it.out.length, data, size);
+  it.out.length += static_cast<int>(size);
 }
 inline void out_char(Interpreter& it, char c) {
-  if (it.out_len == static_cast<int>(sizeof(it.out_buf))) flush_out(it);
-  it.out_buf[it.out_len++] = c;
+  if (it.out.length == static_cast<int>(sizeof(it.out.bytes))) flush_out(it);
+  it.out.bytes[it.out.length++] = c;
 }
 inline void out_text(Interpreter& it, const char* s) {
   out_bytes(it, s, strlen(s));
@@ -171,7 +105,7 @@ void trace_out(Interpreter& it, const char* fmt, ...) __attribute__((format(prin
 #if defined(__GNUC__) && !defined(__clang__)
 extern inline __attribute__((always_inline, gnu_inline, format(printf, 2, 3))) void trace(
     Interpreter& it, const char* fmt, ...) {
-  if (it.debug_mode == 1) trace_out(it, fmt, __builtin_va_arg_pack());
+  if (it.tracing) trace_out(it, fmt, __builtin_va_arg_pack());
 }
 #else
 // Compilers without GCC's forwarding of variable arguments call it out of line.
@@ -197,10 +131,10 @@ void freeze_names(Interpreter& it);
 // With the name index, from is the place in NameIndex::named to begin at.
 template <class Visit>
 void for_each_name_in(const Interpreter& it, const char* text, Visit&& visit, int from = 0) {
-  const NameIndex& index = it.names;
+  const NameIndex& index = it.vars.index;
   if (!index.built) {
     for (int slot = 0; slot < kSlots; ++slot) {
-      const char* name = it.variable_names[slot];
+      const char* name = it.vars.names[slot];
       if (name[0] != '\0' && strstr(text, name) != nullptr) visit(slot);
     }
     return;
@@ -217,13 +151,13 @@ void for_each_name_in(const Interpreter& it, const char* text, Visit&& visit, in
     const int i = std::countr_zero(left);
     left &= left - 1;
     const int slot = index.named[i];
-    if (strstr(text, it.variable_names[slot]) == nullptr) continue;
+    if (strstr(text, it.vars.names[slot]) == nullptr) continue;
     visit(slot);
     left = candidates(text) & (~uint64_t{0} << i << 1);  // the text may have changed
   }
   for (int i = from > 64 ? from : 64; i < index.named_count; ++i) {
     const int slot = index.named[i];
-    if (strstr(text, it.variable_names[slot]) != nullptr) visit(slot);
+    if (strstr(text, it.vars.names[slot]) != nullptr) visit(slot);
   }
 }
 
@@ -232,13 +166,14 @@ void for_each_name_in(const Interpreter& it, const char* text, Visit&& visit, in
 template <class Visit>
 void for_each_name_starting(const Interpreter& it, char first, Visit&& visit) {
   if (first == '\0') return;
-  if (it.names.built) {
-    for (int s = it.names.head[static_cast<unsigned char>(first)]; s != 0; s = it.names.next[s - 1])
+  if (it.vars.index.built) {
+    for (int s = it.vars.index.head[static_cast<unsigned char>(first)]; s != 0;
+         s = it.vars.index.next[s - 1])
       if (visit(s - 1)) return;
     return;
   }
   for (int slot = 0; slot < kSlots; ++slot)
-    if (it.variable_names[slot][0] == first && visit(slot)) return;
+    if (it.vars.names[slot][0] == first && visit(slot)) return;
 }
 // Copies text over a slot's value, cut to fit.
 void set_value(Interpreter& it, int slot, const char* text);
@@ -246,10 +181,10 @@ void set_value(Interpreter& it, int slot, const char* text);
 // Opens the script through the host; false when it cannot be opened.
 bool open_script(Interpreter& it, const char* path);
 void close_script(Interpreter& it);
-// Reads the next script line into stread (fgets semantics); false at the end, or
+// Reads the next script line into it.line (fgets semantics); false at the end, or
 // when no script is open.
 bool read_script_line(Interpreter& it);
-// The same, also telling how many bytes of stread the read filled: the line's
+// The same, also telling how many bytes of it.line the read filled: the line's
 // length, or more when a NUL byte ends the text early.
 bool read_script_line_length(Interpreter& it, int* length);
 // The place the next line is read from, and a move back to a place; loops store the
@@ -263,7 +198,7 @@ int script_line_number(const Interpreter& it);
 // Runs the interpreter over a command line and returns the exit status of a run
 // that reaches its end; statements that end the process go through the host.
 int run(Interpreter& it, int argc, const char* const* argv);
-// One pass of the per-line body over the line already in stread.
+// One pass of the per-line body over the line already in it.line.
 void step_line(Interpreter& it);
 // The same over a line whose length the read told.
 void step_read_line(Interpreter& it, int length);

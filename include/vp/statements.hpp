@@ -59,10 +59,10 @@ struct LineClass {
 // declaration rows only before "begin".
 LineClass classify_line(const char* line);
 
-// Everything the step takes from the text of the line in stread, searched afresh.
+// Everything the step takes from the text of the line in it.line, searched afresh.
 LineFacts learn_line(const Interpreter& it);
 // The rows after row whose keyword and text condition hold on the line now in
-// stread: a handler has read further lines into it.
+// it.line: a handler has read further lines into it.
 uint64_t rows_after(const Interpreter& it, int row);
 
 }  // namespace vp

@@ -99,12 +99,12 @@ LineClass classify_line(const char* line) {
 }
 
 LineFacts learn_line(const Interpreter& it) {
-  const LineClass found = classify_line(it.stread);
+  const LineClass found = classify_line(it.line);
   LineFacts facts = {};
   facts.rows = found.rows;
   facts.marks = found.marks;
   facts.indent = found.indent;
-  if ((found.marks & kMarkComment) == 0) facts.texts = operator_texts(it.stread);
+  if ((found.marks & kMarkComment) == 0) facts.texts = operator_texts(it.line);
   return facts;
 }
 
@@ -116,9 +116,9 @@ uint64_t rows_after(const Interpreter& it, int row) {
   // A few rows are searched for directly; more are worth the quick pass first.
   uint64_t later = (~uint64_t{0} << (row + 1)) & kAllRows;
   if (it.begin_found) later &= ~kDeclarationRows;
-  later = std::popcount(later) > 4 ? later & scan_line(it.stread).rows
-                                   : rows_with_first_letter(it.stread, later);
-  return text_conditions_hold(it.stread, confirm_rows(it.stread, later));
+  later = std::popcount(later) > 4 ? later & scan_line(it.line).rows
+                                   : rows_with_first_letter(it.line, later);
+  return text_conditions_hold(it.line, confirm_rows(it.line, later));
 }
 
 }  // namespace vp

@@ -6,8 +6,8 @@
 namespace vp {
 
 void flush_out(Interpreter& it) {
-  if (it.out_len > 0) it.host.write_out(it.out_buf, static_cast<size_t>(it.out_len));
-  it.out_len = 0;
+  if (it.out.length > 0) it.host.write_out(it.out.bytes, static_cast<size_t>(it.out.length));
+  it.out.length = 0;
 }
 
 namespace {
@@ -38,7 +38,7 @@ void trace_out(Interpreter& it, const char* fmt, ...) {
 
 #if !(defined(__GNUC__) && !defined(__clang__))
 void trace(Interpreter& it, const char* fmt, ...) {
-  if (it.debug_mode != 1) return;
+  if (!it.tracing) return;
   va_list args;
   va_start(args, fmt);
   vformat(it, fmt, args);

@@ -25,7 +25,7 @@ int run(Interpreter& it, int argc, const char* const* argv) {
   }
   const char* program = argc > 0 && argv[0] != nullptr ? argv[0] : "";
   if (strncmp(program, "./vpdebug", 7) == 0 || strncmp(program, "vpdebug", 5) == 0)
-    it.debug_mode = 1;
+    it.tracing = true;
 
   char path[kLineSize] = "";
   if (argc > 1) copy_cut(path, sizeof(path), argv[1]);
@@ -49,7 +49,7 @@ int run(Interpreter& it, int argc, const char* const* argv) {
   }
   // Behind a web server the command line can come from the URL, so it may not
   // switch trace mode on there.
-  if (!cgi && flag[0] != '\0' && flag[1] == 'd') it.debug_mode = 1;
+  if (!cgi && flag[0] != '\0' && flag[1] == 'd') it.tracing = true;
 
   place_builtins(it);
 
@@ -70,7 +70,7 @@ int run(Interpreter& it, int argc, const char* const* argv) {
   if (!it.begin_found) out_text(it, "Pascal Error - 'begin' not found \n");
   if (!it.end_found) out_text(it, "Pascal Error - 'end.' not found or not properly terminated\n");
   trace(it, "**[MAIN] Pascal script Terminated\n");
-  trace(it, "**[MAIN] Number of variables: %d\n", it.number_of_variables);
+  trace(it, "**[MAIN] Number of variables: %d\n", it.vars.count);
   close_text_file(it);
   return 0;
 }

@@ -11,14 +11,14 @@ namespace {
 
 constexpr int kLineMax = kLineSize - 1;  // bytes of a line, the terminator aside
 
-// Copies the n bytes at the read place into stread as the line handed out.
+// Copies the n bytes at the read place into it.line as the line handed out.
 void hand_out(Interpreter& it, int n, int* length) {
   ScriptReader& r = it.script;
-  memcpy(it.stread, r.buffer + r.next, static_cast<size_t>(n));
-  it.stread[n] = '\0';
+  memcpy(it.line, r.buffer + r.next, static_cast<size_t>(n));
+  it.line[n] = '\0';
   r.next += n;
   r.line_number = r.lines_before + 1;
-  if (it.stread[n - 1] == '\n') ++r.lines_before;  // a long line's pieces share its number
+  if (it.line[n - 1] == '\n') ++r.lines_before;  // a long line's pieces share its number
   *length = n;
 }
 

@@ -17,13 +17,13 @@ bool before_begin(const Interpreter& it) {
   return !it.begin_found;
 }
 bool var_continuation(const Interpreter& it) {
-  return !it.begin_found && strchr(it.stread, ':') != nullptr && it.block_type == 1;
+  return !it.begin_found && strchr(it.line, ':') != nullptr && it.block == Block::var;
 }
 bool const_continuation(const Interpreter& it) {
-  return !it.begin_found && strchr(it.stread, '=') != nullptr && it.block_type == 2;
+  return !it.begin_found && strchr(it.line, '=') != nullptr && it.block == Block::constant;
 }
 bool label_continuation(const Interpreter& it) {
-  return !it.begin_found && it.block_type == 3;
+  return !it.begin_found && it.block == Block::label;
 }
 bool while_less_line(const char* line) {
   return contains(line, " <") && contains(line, "do");
@@ -50,8 +50,7 @@ constexpr Row kStatements[] = {
     {"  findrp(", kAnyCase, nullptr, [](Interpreter& it, int c) { v_pascal_findrp(it, c); }},
     {"  findow(", kAnyCase, nullptr, [](Interpreter& it, int c) { v_pascal_findow(it, c); }},
     {"  insert(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_insert(it, c); }},
-    {"  delete(", kAnyCase, nullptr,
-     [](Interpreter& it, int c) { pascal_delete(it, it.stread, c); }},
+    {"  delete(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_delete(it, it.line, c); }},
     {"  writeln(", kAnyCase, nullptr,
      [](Interpreter& it, int c) {
        pascal_writeln(it, c);
@@ -65,26 +64,28 @@ constexpr Row kStatements[] = {
     {"  read_version(", kAnyCase, nullptr,
      [](Interpreter& it, int c) { v_pascal_read_version(it, c); }},
     {"  read_http_user_agent(", kAnyCase, nullptr,
-     [](Interpreter& it, int c) { read_http_user_agent(it, it.stread, c); }},
+     [](Interpreter& it, int c) { read_http_user_agent(it, it.line, c); }},
     {"  read_query_string(", kAnyCase, nullptr,
-     [](Interpreter& it, int c) { read_query_string(it, it.stread, c); }},
+     [](Interpreter& it, int c) { read_query_string(it, it.line, c); }},
     {"  read_remote_addr(", kAnyCase, nullptr,
-     [](Interpreter& it, int c) { read_remote_addr(it, it.stread, c); }},
+     [](Interpreter& it, int c) { read_remote_addr(it, it.line, c); }},
     {"  read_date(", kAnyCase, nullptr, [](Interpreter& it, int c) { v_pascal_read_date(it, c); }},
     {"  read_content_length(", kAnyCase, nullptr,
-     [](Interpreter& it, int c) { read_content_length(it, it.stread, c); }},
-    {"  halt;", kAnyCase, nullptr, [](Interpreter& it, int) { pascal_halt(it, it.stread); }},
-    {"  halt(", kAnyCase, nullptr, [](Interpreter& it, int) { pascal_halt(it, it.stread); }},
+     [](Interpreter& it, int c) { read_content_length(it, it.line, c); }},
+    {"  halt;", kAnyCase, nullptr, [](Interpreter& it, int) { pascal_halt(it, it.line); }},
+    {"  halt(", kAnyCase, nullptr, [](Interpreter& it, int) { pascal_halt(it, it.line); }},
     {"  writewh(", kAnyCase, nullptr, [](Interpreter& it, int) { v_pascal_writewh(it); }},
     {"  closefile(", kAnyCase, nullptr, [](Interpreter& it, int) { v_pascal_closefile(it); }},
-    {"  system('", kAnyCase, nullptr, [](Interpreter& it, int) { v_pascal_system(it, it.stread); }},
-    {"  exec('", kAnyCase, nullptr, [](Interpreter& it, int) { v_pascal_system(it, it.stread); }},
-    {"  delay(", kAnyCase, nullptr, [](Interpreter& it, int) { pascal_delay(it, it.stread); }},
-    {"const", kExact, before_begin, [](Interpreter& it, int) { pascal_var(it, 1); }, nullptr, true},
-    {"var ", kExact, before_begin, [](Interpreter& it, int) { pascal_var(it, 0); }, nullptr, true},
-    {"   ", kExact, var_continuation, [](Interpreter& it, int) { pascal_var(it, 0); }, nullptr,
+    {"  system('", kAnyCase, nullptr, [](Interpreter& it, int) { v_pascal_system(it, it.line); }},
+    {"  exec('", kAnyCase, nullptr, [](Interpreter& it, int) { v_pascal_system(it, it.line); }},
+    {"  delay(", kAnyCase, nullptr, [](Interpreter& it, int) { pascal_delay(it, it.line); }},
+    {"const", kExact, before_begin, [](Interpreter& it, int) { pascal_var(it, true); }, nullptr,
      true},
-    {"   ", kExact, const_continuation, [](Interpreter& it, int) { pascal_var(it, 1); }, nullptr,
+    {"var ", kExact, before_begin, [](Interpreter& it, int) { pascal_var(it, false); }, nullptr,
+     true},
+    {"   ", kExact, var_continuation, [](Interpreter& it, int) { pascal_var(it, false); }, nullptr,
+     true},
+    {"   ", kExact, const_continuation, [](Interpreter& it, int) { pascal_var(it, true); }, nullptr,
      true},
     {"   ", kExact, label_continuation, [](Interpreter& it, int) { pascal_label(it); }, nullptr,
      true},

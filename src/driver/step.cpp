@@ -8,12 +8,12 @@
 
 namespace vp {
 
-// The step over the line in stread, whose length is known.
+// The step over the line in it.line, whose length is known.
 void step_read_line(Interpreter& it, int length) {
   // A line that comes back from the same place with the same text (a loop's body)
   // has the facts it had before.
   bool known;
-  LineCacheEntry* entry = it.line_cache.lookup(it.script.line_start, it.stread, length, &known);
+  LineCacheEntry* entry = it.line_cache.lookup(it.script.line_start, it.line, length, &known);
   const LineFacts facts = known ? entry->facts : learn_line(it);
   if (!known && entry != nullptr) entry->facts = facts;
   it.indent = facts.indent;
@@ -33,8 +33,7 @@ void step_read_line(Interpreter& it, int length) {
   }
   // Trace mode takes the whole way every time, and plans name slots, so they wait
   // for the names to settle.
-  it.line_plans =
-      entry != nullptr && it.debug_mode != 1 && it.names.built ? &entry->plans : nullptr;
+  it.line_plans = entry != nullptr && !it.tracing && it.vars.index.built ? &entry->plans : nullptr;
 
   unsigned generation = it.script.generation;
   uint64_t pending = facts.rows;
@@ -46,7 +45,7 @@ void step_read_line(Interpreter& it, int length) {
     if (row.condition != nullptr && !row.condition(it)) continue;
     row.action(it, it.indent + static_cast<int>(row.keyword.size()) - 2);
     if (it.script.generation != generation) {
-      // The handler read further lines into stread: the rows after it are tested on
+      // The handler read further lines into it.line: the rows after it are tested on
       // the new text, with the indent of the line the step began with.
       generation = it.script.generation;
       pending = rows_after(it, r);
@@ -56,7 +55,7 @@ void step_read_line(Interpreter& it, int length) {
 }
 
 void step_line(Interpreter& it) {
-  step_read_line(it, static_cast<int>(strlen(it.stread)));
+  step_read_line(it, static_cast<int>(strlen(it.line)));
 }
 
 }  // namespace vp

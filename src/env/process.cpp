@@ -53,7 +53,7 @@ void v_pascal_system(Interpreter& it, const char* line_text) {
 
   // The new program writes to the same places: what the script wrote must come first.
   flush_out(it);
-  if (it.textFilePointer != nullptr) fflush(it.textFilePointer);
+  if (it.file.stream != nullptr) fflush(it.file.stream);
   it.host.exec(program, argument);
   // Still here: the program could not be started, and the script goes on.
 }

@@ -32,14 +32,13 @@ void read_word(Host& host, Text<kWordSize>& word) {
 }  // namespace
 
 void pascal_read(Interpreter& it, int column) {
-  const LineView line(it.stread);
+  const LineView line(it.line);
   Text<kNameSize> name;
   // Without a ")" the name ends with the line.
   for (int p = column; line[p] != ')' && !line_end(line[p]); ++p) name.push(line[p]);
 
   const int slot = find_variable(it, name.c_str());
-  trace(it, "**[READ] variable read in '%s' \n",
-        slot >= 0 ? it.variable_names[slot] : name.c_str());
+  trace(it, "**[READ] variable read in '%s' \n", slot >= 0 ? it.vars.names[slot] : name.c_str());
 
   // A prompt written just before must be on the screen before we wait.
   flush_out(it);
@@ -51,7 +50,7 @@ void pascal_read(Interpreter& it, int column) {
   if (slot < 0) return;
 
   set_value(it, slot, word.c_str());
-  trace(it, "**[READ] Read value store '%s' \n", it.value_of_variables[slot]);
+  trace(it, "**[READ] Read value store '%s' \n", it.vars.values[slot]);
 }
 
 }  // namespace vp

@@ -4,15 +4,15 @@
 namespace vp {
 
 void close_text_file(Interpreter& it) {
-  if (it.textFilePointer != nullptr) {
-    fclose(it.textFilePointer);
-    it.textFilePointer = nullptr;
+  if (it.file.stream != nullptr) {
+    fclose(it.file.stream);
+    it.file.stream = nullptr;
   }
 }
 
 void pascal_rewrite(Interpreter& it, int column) {
-  it.file_write = 1;  // set before parsing, so even a broken statement sets it
-  const LineView line(it.stread);
+  it.file.opened = true;  // set before parsing, so even a broken statement sets it
+  const LineView line(it.line);
 
   Text<kNameSize> name;
   int p = column;
@@ -36,15 +36,14 @@ void pascal_rewrite(Interpreter& it, int column) {
   // Only one stream at a time: closing the last one flushes it before the new one
   // starts, and keeps a loop from running out of descriptors.
   close_text_file(it);
-  it.textFilePointer = it.host.open_append(file_name.c_str());
-  if (it.textFilePointer == nullptr)
+  it.file.stream = it.host.open_append(file_name.c_str());
+  if (it.file.stream == nullptr)
     out_format(it, "Pascal Error: cannot open file '%s'\n", file_name.c_str());
 }
 
 void v_pascal_closefile(Interpreter& it) {
-  it.file_in_use = 0;
-  it.file_write = 0;
-  it.file_read = 0;
+  it.file.routed = false;
+  it.file.opened = false;
   close_text_file(it);
 }
 

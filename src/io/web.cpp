@@ -68,7 +68,7 @@ int variable(Interpreter& it, const LineView& line, int column, bool* further) {
 
   const int slot = find_variable(it, name.c_str());
   if (slot < 0) return p;  // nothing to write for a name no slot holds
-  const char* value = it.value_of_variables[slot];
+  const char* value = it.vars.values[slot];
   if (width) {
     const int length = static_cast<int>(strlen(value));
     for (int i = length; i < format_size; ++i) out_char(it, ' ');
@@ -93,7 +93,7 @@ void v_pascal_writewh(Interpreter& it) {
 }
 
 void v_pascal_writewc(Interpreter& it, int column) {
-  const LineView line(it.stread);
+  const LineView line(it.line);
   for (;;) {
     bool further = false;
     if (line[column] == '\'')

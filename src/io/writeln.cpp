@@ -11,16 +11,16 @@ namespace {
 using Argument = WritePlan::Argument;
 
 void file_text(Interpreter& it, const char* s) {
-  if (it.textFilePointer != nullptr) fputs(s, it.textFilePointer);
+  if (it.file.stream != nullptr) fputs(s, it.file.stream);
 }
 
 void file_bytes(Interpreter& it, const char* s, int count) {
-  if (it.textFilePointer != nullptr && count > 0)
-    fwrite(s, 1, static_cast<size_t>(count), it.textFilePointer);
+  if (it.file.stream != nullptr && count > 0)
+    fwrite(s, 1, static_cast<size_t>(count), it.file.stream);
 }
 
 void file_char(Interpreter& it, char c) {
-  if (it.textFilePointer != nullptr) fputc(c, it.textFilePointer);
+  if (it.file.stream != nullptr) fputc(c, it.file.stream);
 }
 
 void blanks(Interpreter& it, int count) {
@@ -70,7 +70,7 @@ int scan_variable(Interpreter& it, const LineView& line, int column, Argument& a
   }
   if (d == ',') *further = true;
   trace(it, "**[writeln] let's take a look at what we have so far \n");
-  trace(it, "**[writeln] %s \n", it.stread);
+  trace(it, "**[writeln] %s \n", it.line);
 
   if (d == ',' && line[p + 1] == ' ') ++p;
   if (d != '\0') ++p;
@@ -89,9 +89,9 @@ int scan_variable(Interpreter& it, const LineView& line, int column, Argument& a
   a.slot = static_cast<short>(find_variable(it, name.c_str()));
   if (a.slot >= 0) {
     trace(it, "**[writeln] - Var name '%s' \n", name.c_str());
-    trace(it, "**[writeln] - Var type '%c' \n", it.variable_type[a.slot]);
+    trace(it, "**[writeln] - Var type '%c' \n", static_cast<char>(it.vars.types[a.slot]));
     trace(it, "**[writeln] - content length '%d'\n",
-          static_cast<int>(strlen(it.value_of_variables[a.slot])));
+          static_cast<int>(strlen(it.vars.values[a.slot])));
   }
   return p;
 }
@@ -106,24 +106,24 @@ int scan_argument(Interpreter& it, const LineView& line, int column, Argument& a
 
 void write_quoted(Interpreter& it, const char* line, const Argument& a) {
   const char* text = line + a.start;
-  if (it.file_in_use == 0 && it.file_write == 0) out_bytes(it, text, static_cast<size_t>(a.length));
-  if (it.file_in_use == 1 && it.file_write == 1) file_bytes(it, text, a.length);
+  if (!it.file.routed && !it.file.opened) out_bytes(it, text, static_cast<size_t>(a.length));
+  if (it.file.routed && it.file.opened) file_bytes(it, text, a.length);
   if (a.unclosed) out_text(it, "Pascal Error - Parse error with writeln\n");
 }
 
 void write_variable(Interpreter& it, const Argument& a) {
   if (a.slot < 0) return;  // nothing to write for a name no slot holds
-  const char type = it.variable_type[a.slot];
-  const char* value = it.value_of_variables[a.slot];
+  const VarType type = it.vars.types[a.slot];
+  const char* value = it.vars.values[a.slot];
   const int length = static_cast<int>(strlen(value));
-  if (type != 't' && !a.width && it.file_in_use == 0 && it.debug_mode != 1) {
+  if (type != VarType::text && !a.width && !it.file.routed && !it.tracing) {
     out_bytes(it, value, static_cast<size_t>(length));  // the common case, in short
     return;
   }
 
-  if (!a.width && type != 't' && it.file_in_use != 1)
+  if (!a.width && type != VarType::text && !it.file.routed)
     out_bytes(it, value, static_cast<size_t>(length));
-  if (it.file_in_use == 1 && it.file_write == 1 && type != 't') {
+  if (it.file.routed && it.file.opened && type != VarType::text) {
     const char* unpadded = value;
     while (*unpadded == ' ') ++unpadded;
     file_text(it, unpadded);
@@ -131,17 +131,16 @@ void write_variable(Interpreter& it, const Argument& a) {
     trace(it, "**[writeln] FILE: '%s' \n", value);
   }
   // Counted in 64 bits: a width saturated at the 32-bit minimum must not wrap.
-  if (type != 't')
+  if (type != VarType::text)
     trace(it, "**[writeln] num of spaces needed %lld \n",
           static_cast<long long>(a.format_size) - length);
-  if (a.width && type != 't' && it.file_in_use != 1) {
+  if (a.width && type != VarType::text && !it.file.routed) {
     if (a.format_size >= length) blanks(it, a.format_size - length);
     out_bytes(it, value, static_cast<size_t>(length));
     trace(it, "\n ");
   }
-  if (type == 't') {
-    copy_cut(it.open_file, kValueSize, value);
-    it.file_in_use = 1;
+  if (type == VarType::text) {
+    it.file.routed = true;
   }
 }
 
@@ -157,28 +156,28 @@ constexpr int kPlanArguments = static_cast<int>(sizeof(WritePlan::arguments) / s
 }  // namespace
 
 void pascal_writeln(Interpreter& it, int column) {
-  WritePlan* plan = line_plan(it, &LinePlans::write, it.stread);
+  WritePlan* plan = line_plan(it, &LinePlans::write, it.line);
   if (plan_stands(plan, column)) {
-    for (int i = 0; i < plan->count; ++i) write_argument(it, it.stread, plan->arguments[i]);
-    if (it.file_write == 1 && plan->file_newline) file_char(it, '\n');
+    for (int i = 0; i < plan->count; ++i) write_argument(it, it.line, plan->arguments[i]);
+    if (it.file.opened && plan->file_newline) file_char(it, '\n');
     return;
   }
 
   const int first_column = column;
-  const LineView line(it.stread);
+  const LineView line(it.line);
   WritePlan learned = {};
   learned.count = 0;
   for (;;) {
     bool further = false;
     Argument a;
     column = scan_argument(it, line, column, a, &further);
-    write_argument(it, it.stread, a);
+    write_argument(it, it.line, a);
     if (learned.count < kPlanArguments) learned.arguments[learned.count] = a;
     ++learned.count;
     if (!further) break;
   }
-  const bool file_newline = contains(it.stread, " writeln");
-  if (it.file_write == 1 && file_newline) file_char(it, '\n');
+  const bool file_newline = contains(it.line, " writeln");
+  if (it.file.opened && file_newline) file_char(it, '\n');
 
   if (plan != nullptr) {
     // A statement with more arguments than a plan holds is scanned afresh each time.

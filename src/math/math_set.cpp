@@ -52,7 +52,7 @@ int substitute(Interpreter& it, Text<kOperandSize>& operand, int from = 0) {
       [&](int slot) {
         if (first < 0) first = slot;
         trace(it, "**[math_set] found variable NAME '%s' \n", operand.c_str());
-        operand.assign(it.value_of_variables[slot]);
+        operand.assign(it.vars.values[slot]);
         trace(it, "****[math_set] found variable value '%s' \n", operand.c_str());
       },
       from);
@@ -179,8 +179,8 @@ float evaluate(Interpreter& it, const MathPlan& plan) {
       values[k] = o.constant;
       continue;
     }
-    const char* value = it.value_of_variables[it.names.named[o.first]];
-    if (!it.names.numeral_names) {
+    const char* value = it.vars.values[it.vars.index.named[o.first]];
+    if (!it.vars.index.numeral_names) {
       // A plain number short enough to be an operand whole names nothing, so it is
       // read as it stands.
       if (plain_integer(value, kOperandSize - 1, &values[k])) continue;
@@ -262,7 +262,7 @@ float math_set(Interpreter& it, const char* text) {
 
     const float value = static_cast<float>(to_real(operand.c_str()));
     if (value_count < kValues) {
-      learned.operands[value_count] = {first < 0 ? -1 : it.names.index_of[first], value};
+      learned.operands[value_count] = {first < 0 ? -1 : it.vars.index.index_of[first], value};
       values[value_count++] = value;
     }
     trace(it, "**[math set] FINAL format value to '%lf' \n", static_cast<double>(value));

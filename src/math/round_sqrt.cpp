@@ -13,7 +13,7 @@ namespace {
 
 // The number written between the keyword's '(' and the next ')'.
 float argument(const Interpreter& it, int column) {
-  const LineView line(it.stread);
+  const LineView line(it.line);
   Text<kLineSize> text;
   for (int p = column; line[p] != ')' && line[p] != '\0'; ++p) text.push(line[p]);
   return static_cast<float>(to_real(text.c_str()));

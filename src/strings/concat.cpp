@@ -38,7 +38,7 @@ void concat_argument(Interpreter& it, const LineView& line, int& p, char end_mar
   while (line[p] != end_mark && line[p] != '\0') tempstr.push(line[p++]);
   const int slot = find_variable(it, tempstr.c_str());
   // A name no slot holds contributes nothing.
-  if (slot >= 0) value.assign(it.value_of_variables[slot]);
+  if (slot >= 0) value.assign(it.vars.values[slot]);
   trace(it, "**[concat]tempstr ='%s'\n", tempstr.c_str());
 }
 
@@ -84,7 +84,7 @@ void concat_set(Interpreter& it, const char* text, char* result) {
         append(text + piece.start, piece.length);
       } else {
         // A part's value holds at most kPartSize - 1 characters.
-        const char* value = it.value_of_variables[piece.slot];
+        const char* value = it.vars.values[piece.slot];
         append(value, static_cast<int>(strnlen(value, kPartSize - 1)));
       }
     }
@@ -128,7 +128,7 @@ void concat_set(Interpreter& it, const char* text, char* result) {
       int last = -1;
       for_each_name_in(it, part.c_str(), [&](int slot) {
         last = slot;
-        value.assign(it.value_of_variables[slot]);
+        value.assign(it.vars.values[slot]);
         trace(it, "**[Concat_Set]var '%s' found.\n", part.c_str());
         trace(it, "**[concat_set]value set from variable '%s'\n", value.c_str());
       });

@@ -39,7 +39,7 @@ int collect(const LineView& line, int p, char delim, char other_delim, Text<N>& 
 }
 
 void find_replace(Interpreter& it, int column, const FindTraces& traces) {
-  const LineView line(it.stread);
+  const LineView line(it.line);
   Text<kNameSize> name;
   int p = collect(line, column, ',', ',', name);
   trace(it, traces.name, name.c_str());
@@ -61,7 +61,7 @@ void find_replace(Interpreter& it, int column, const FindTraces& traces) {
   trace(it, traces.replacement, replacement.c_str());
 
   if (slot < 0) return;
-  char* value = it.value_of_variables[slot];
+  char* value = it.vars.values[slot];
   const char* found = strstr(value, search.c_str());
   if (found == nullptr) return;
 

@@ -43,7 +43,7 @@ Number read_number(const LineView& line, int p, char delim) {
 }  // namespace
 
 void pascal_insert(Interpreter& it, int column) {
-  const LineView line(it.stread);
+  const LineView line(it.line);
   Text<kValueSize> inserted;
   int p = column;
   if (line[p] == '\'') {
@@ -63,7 +63,7 @@ void pascal_insert(Interpreter& it, int column) {
     if (p < 0) return;
     const int slot = find_variable(it, source.c_str());
     if (slot < 0) return;
-    inserted.assign(it.value_of_variables[slot]);
+    inserted.assign(it.vars.values[slot]);
     trace(it, "**(insert) insert string = '%s'\n", inserted.c_str());
   }
 
@@ -76,7 +76,7 @@ void pascal_insert(Interpreter& it, int column) {
 
   const Number at = read_number(line, p + 1, ')');
   trace(it, "**(insert) column insert at %d\n", at.value);
-  const char* value = it.value_of_variables[slot];
+  const char* value = it.vars.values[slot];
   const int length = static_cast<int>(strlen(value));
   // Before the first character or past the last, the text goes at that end.
   int index = at.value - 1;
@@ -99,8 +99,8 @@ void pascal_delete(Interpreter& it, const char* text, int column) {
   if (p < 0) return;
   const int slot = find_variable(it, name.c_str());
   trace(it, "**(delete) variable memory place is %d \n", slot);
-  // The built-ins above slot 249 get the message too, and are still edited.
-  if (slot < 0 || slot > 249)
+  // The built-ins after the first get the message too, and are still edited.
+  if (slot < 0 || slot > kFirstBuiltin)
     out_text(it, "Pascal Error: Variable not found for delete function! \n");
   if (slot < 0) return;
 
@@ -116,7 +116,7 @@ void pascal_delete(Interpreter& it, const char* text, int column) {
   if (index < 0) return;
   const int removed = count.value < 0 ? 0 : count.value;  // a negative count removes nothing
 
-  char* value = it.value_of_variables[slot];
+  char* value = it.vars.values[slot];
   const int length = static_cast<int>(strlen(value));
   const char* tail = index + removed < length ? value + index + removed : "";
   trace(it, "**(delete) string being moved: '%s'\n", tail);

@@ -35,29 +35,31 @@ bool ends_word(char c) {
 }
 
 struct TypeWord {
-  char letter;
+  VarType type;
   const char* trace;
 };
 
 constexpr TypeWord kTypes[] = {
-    {'s', "**[VAR] Found 'string' var. vtype= %d \n"},
-    {'t', "**[VAR] Found 'text' var. vtype= %d : %d \n"},
-    {'c', "**[VAR] Found 'char' var. vtype= %d : %d \n"},
-    {'i', "**[VAR] Found 'integer' var. vtype= %d : %d \n"},
-    {'r', "**[VAR] Found 'real' var. vtype= %d : %d \n"},
-    {'h', "**[VAR] Found 'hex' var. vtype= %d : %d \n"},
+    {VarType::string, "**[VAR] Found 'string' var. vtype= %d \n"},
+    {VarType::text, "**[VAR] Found 'text' var. vtype= %d : %d \n"},
+    {VarType::character, "**[VAR] Found 'char' var. vtype= %d : %d \n"},
+    {VarType::integer, "**[VAR] Found 'integer' var. vtype= %d : %d \n"},
+    {VarType::real, "**[VAR] Found 'real' var. vtype= %d : %d \n"},
+    {VarType::hex, "**[VAR] Found 'hex' var. vtype= %d : %d \n"},
 };
 
 }  // namespace
 
-void pascal_var(Interpreter& it, int vtype) {
-  it.block_type = vtype == 0 ? 1 : 2;
-  const LineView line(it.stread);
-  int col = name_column(it.stread);
+void pascal_var(Interpreter& it, bool constant) {
+  // The trace and the messages tell the two kinds by number, 0 and 1.
+  const int vtype = constant ? 1 : 0;
+  it.block = constant ? Block::constant : Block::var;
+  const LineView line(it.line);
+  int col = name_column(it.line);
   // No place for a name (a bare "const" line, a name starting with a blank): nothing
   // to declare.
   if (col < 0 || ends_word(line[col])) return;
-  const int n = it.number_of_variables;
+  const int n = it.vars.count;
   if (n >= kMaxDeclarations) {
     out_text(it, "Pascal Error - Variable table full\n");
     return;
@@ -66,8 +68,8 @@ void pascal_var(Interpreter& it, int vtype) {
   int p = col;
   Text<kNameSize> name;
   while (!ends_word(line[p])) name.push(line[p++]);
-  copy_cut(it.variable_names[n], kNameSize, name.c_str());
-  trace(it, "**[VAR] Look at allocation: '%s'\n", it.variable_names[n]);
+  copy_cut(it.vars.names[n], kNameSize, name.c_str());
+  trace(it, "**[VAR] Look at allocation: '%s'\n", it.vars.names[n]);
 
   ++p;  // past the blank after the name
   if (vtype == 0 && line[p] != ':') out_text(it, "Pascal Error - Expecting ':' with var\n");
@@ -75,43 +77,42 @@ void pascal_var(Interpreter& it, int vtype) {
 
   const char letter = line[p + 2];
   for (const TypeWord& t : kTypes) {
-    if (t.letter != letter) continue;
-    it.variable_type[n] = letter;
-    it.variable_cons[n] = vtype;
-    if (letter == 's')
+    if (static_cast<char>(t.type) != letter) continue;
+    it.vars.types[n] = t.type;
+    it.vars.constant[n] = constant;
+    if (t.type == VarType::string)
       trace(it, t.trace, vtype);
     else
-      trace(it, t.trace, vtype, it.variable_cons[n]);
+      trace(it, t.trace, vtype, vtype);
     break;
   }
   p += 2;
 
-  const bool has_equals = contains(it.stread, " = ");
+  const bool has_equals = contains(it.line, " = ");
   if (vtype == 1 && has_equals) {
     trace(it, "**[VAR] Marked constant %d and we have an '=' \n", vtype);
     Text<kValueSize> value;
     if (line[p] != '\0') value.push(line[p++]);
     while (line[p] != ';' && !ends_word(line[p])) value.push(line[p++]);
-    copy_cut(it.value_of_variables[n], kValueSize, value.c_str());
-    it.variable_cons[n] = 1;
+    copy_cut(it.vars.values[n], kValueSize, value.c_str());
+    it.vars.constant[n] = true;
     trace(it, "**[VAR] Constant has a set value \n");
   }
-  if (it.variable_cons[n] == 1 && !has_equals)
-    out_text(it, "Pascal Error: Constant value not set \n");
-  ++it.number_of_variables;
+  if (it.vars.constant[n] && !has_equals) out_text(it, "Pascal Error: Constant value not set \n");
+  ++it.vars.count;
 }
 
 void pascal_label(Interpreter& it) {
-  it.block_type = 3;
-  if (it.number_of_labels >= kSlots) return;  // the table is full; nothing reads it
-  const LineView line(it.stread);
-  char* label = it.label_names[it.number_of_labels];
+  it.block = Block::label;
+  if (it.labels.count >= kSlots) return;  // the table is full; nothing reads it
+  const LineView line(it.line);
+  char* label = it.labels.names[it.labels.count];
   Text<kNameSize> name;
   name.assign(label);
   for (int p = 4; !ends_word(line[p]); ++p) name.push(line[p]);
   copy_cut(label, kNameSize, name.c_str());
   trace(it, "**[label] label name '%s' found \n", label);
-  ++it.number_of_labels;
+  ++it.labels.count;
 }
 
 }  // namespace vp
