@@ -4,6 +4,7 @@
 #pragma once
 
 #include "vp/interpreter.hpp"
+#include "vp/scan.hpp"
 
 namespace vp {
 

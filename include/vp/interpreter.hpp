@@ -185,8 +185,8 @@ void close_script(Interpreter& it);
 // when no script is open.
 bool read_script_line(Interpreter& it);
 // The same, also telling how many bytes of it.line the read filled: the line's
-// length, or more when a NUL byte ends the text early.
-bool read_script_line_length(Interpreter& it, int* length);
+// length, or more when a NUL byte ends the text early. Inline below.
+inline bool read_script_line_length(Interpreter& it, int* length);
 // The place the next line is read from, and a move back to a place; loops store the
 // first and hand it to the second.
 ScriptPlace script_position(const Interpreter& it);
@@ -206,5 +206,40 @@ void step_read_line(Interpreter& it, int length);
 // the quick pass that picks the rows worth a search, or (quick false) by searching
 // for every keyword.
 uint64_t rows_in_line(const char* line, bool quick);
+
+// The script reader's common case stays inline, as a buffered stream's getc does:
+// the next line lies whole in the buffer. The out-of-line part fills the buffer.
+bool read_script_line_refill(Interpreter& it, int* length);
+
+// Hands out the n bytes at the read place as the line.
+inline void hand_out_line(Interpreter& it, int n, int* length) {
+  ScriptReader& r = it.script;
+  memcpy(it.line, r.buffer + r.next, static_cast<size_t>(n));
+  it.line[n] = '\0';
+  r.next += n;
+  r.line_number = r.lines_before + 1;
+  if (it.line[n - 1] == '\n') ++r.lines_before;  // a long line's pieces share its number
+  *length = n;
+}
+
+inline bool read_script_line_length(Interpreter& it, int* length) {
+  ScriptReader& r = it.script;
+  if (r.handle < 0) return false;
+  ++r.generation;           // even at the end: the step then tests the rest of the line again
+  it.line_plans = nullptr;  // they belong to the line the step began with
+  r.line_start = r.seekable ? r.buffer_at + r.next : -1;
+  constexpr int kLineMax = kLineSize - 1;  // bytes of a line, the terminator aside
+  const int left = r.filled - r.next;
+  const int limit = left < kLineMax ? left : kLineMax;
+  const char* begin = r.buffer + r.next;
+  const void* newline = memchr(begin, '\n', static_cast<size_t>(limit));
+  if (newline != nullptr)
+    hand_out_line(it, static_cast<int>(static_cast<const char*>(newline) - begin) + 1, length);
+  else if (limit == kLineMax)
+    hand_out_line(it, kLineMax, length);
+  else
+    return read_script_line_refill(it, length);
+  return true;
+}
 
 }  // namespace vp

@@ -11,17 +11,6 @@ namespace {
 
 constexpr int kLineMax = kLineSize - 1;  // bytes of a line, the terminator aside
 
-// Copies the n bytes at the read place into it.line as the line handed out.
-void hand_out(Interpreter& it, int n, int* length) {
-  ScriptReader& r = it.script;
-  memcpy(it.line, r.buffer + r.next, static_cast<size_t>(n));
-  it.line[n] = '\0';
-  r.next += n;
-  r.line_number = r.lines_before + 1;
-  if (it.line[n - 1] == '\n') ++r.lines_before;  // a long line's pieces share its number
-  *length = n;
-}
-
 // How many bytes the next line takes of what the buffer holds: up to its line end,
 // or a full line; 0 when the buffer holds neither.
 int line_in_buffer(const ScriptReader& r) {
@@ -49,25 +38,17 @@ void close_script(Interpreter& it) {
   it.script.handle = -1;
 }
 
-bool read_script_line_length(Interpreter& it, int* length) {
+// The line crosses the end of what the buffer holds: keep the part line at the
+// front, fill the rest of the buffer after it, and look again.
+bool read_script_line_refill(Interpreter& it, int* length) {
   ScriptReader& r = it.script;
-  if (r.handle < 0) return false;
-  ++r.generation;           // even at the end: the step then tests the rest of the line again
-  it.line_plans = nullptr;  // they belong to the line the step began with
-  r.line_start = r.seekable ? r.buffer_at + r.next : -1;
   for (;;) {
-    const int n = line_in_buffer(r);
-    if (n > 0) {
-      hand_out(it, n, length);
-      return true;
-    }
     const int left = r.filled - r.next;
     if (r.at_end) {  // the last line, without a line end
       if (left == 0) return false;
-      hand_out(it, left, length);
+      hand_out_line(it, left, length);
       return true;
     }
-    // Keep the part line at the front and fill the rest of the buffer after it.
     if (r.next > 0) {
       memmove(r.buffer, r.buffer + r.next, static_cast<size_t>(left));
       r.buffer_at += r.next;
@@ -80,6 +61,11 @@ bool read_script_line_length(Interpreter& it, int* length) {
       r.at_end = true;  // as a stream's end: no further read until a move
     else
       r.filled += static_cast<int>(got);
+    const int n = line_in_buffer(r);
+    if (n > 0) {
+      hand_out_line(it, n, length);
+      return true;
+    }
   }
 }
 

@@ -1,7 +1,7 @@
 // The CGI request readers: the request reaches a script through the environment,
 // read anew at every statement.
-#include "vp/arguments.hpp"
 #include "vp/handlers.hpp"
+#include "vp/scan.hpp"
 
 namespace vp {
 

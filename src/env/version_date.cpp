@@ -2,8 +2,8 @@
 // stored as text in a variable.
 #include <ctime>
 
-#include "vp/arguments.hpp"
 #include "vp/handlers.hpp"
+#include "vp/scan.hpp"
 
 namespace vp {
 

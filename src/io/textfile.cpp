@@ -15,8 +15,7 @@ void pascal_rewrite(Interpreter& it, int column) {
   const LineView line(it.line);
 
   Text<kNameSize> name;
-  int p = column;
-  while (line[p] != ',' && line[p] != '\0') name.push(line[p++]);
+  int p = scan_to(line, column, ",", Until::text_end, name).at;
   const int slot = find_variable(it, name.c_str());
 
   p += 2;  // the ',' and the opening quote

@@ -31,17 +31,12 @@ void blanks(Interpreter& it, int count) {
   if (count > 0) out_bytes(it, kBlanks, static_cast<size_t>(count));
 }
 
-// A field wider than this is not a field anyone means; it is cut so that a typo
-// cannot print a gigabyte of blanks.
-constexpr int kMaxWidth = 4096;
-
 // A quoted text: its characters run from column + 1 to the closing quote. Returns
 // the scan position after it; another argument follows when that is a ','.
 int scan_quoted(const LineView& line, int column, Argument& a, bool* further) {
   a.quoted = true;
   a.start = static_cast<short>(column + 1);
-  int p = column + 1;
-  while (line[p] != '\'' && line[p] != '\0') ++p;
+  int p = skip_to(line, column + 1, "'", Until::text_end).at;
   a.length = static_cast<short>(p - (column + 1));
   if (line[p] == '\0') {
     a.unclosed = true;
@@ -57,9 +52,7 @@ int scan_quoted(const LineView& line, int column, Argument& a, bool* further) {
 // printed here, in the order the scan meets what they show.
 int scan_variable(Interpreter& it, const LineView& line, int column, Argument& a, bool* further) {
   Text<kNameSize> name;
-  int p = column;
-  while (line[p] != ':' && line[p] != ')' && line[p] != ',' && line[p] != '\0')
-    name.push(line[p++]);
+  int p = scan_to(line, column, ":),", Until::text_end, name).at;
   trace(it, "**[writeln] variable name: '%s'\n", name.c_str());
 
   const char d = line[p];
@@ -76,13 +69,7 @@ int scan_variable(Interpreter& it, const LineView& line, int column, Argument& a
   if (d != '\0') ++p;
 
   if (a.width) {
-    Text<kNameSize> digits;
-    do {
-      if (line[p] == '\0') break;
-      digits.push(line[p++]);
-    } while (line[p] != ')' && line[p] != ',' && line[p] != '\0');
-    a.format_size = to_int(digits.c_str());
-    if (a.format_size > kMaxWidth) a.format_size = kMaxWidth;
+    p = scan_width(line, p, &a.format_size);
     trace(it, "**[writeln] format_size ='%d' \n", a.format_size);
   }
 

@@ -14,10 +14,7 @@ constexpr int kPartSize = 255;   // a part of the '+' form: 254 characters
 // end when there was none. Empty quotes give the empty text.
 template <int N>
 int copy_quoted(const LineView& line, int open, bool semicolon_ends, Text<N>& out) {
-  int p = open + 1;
-  while (line[p] != '\'' && line[p] != '\0' && !(semicolon_ends && line[p] == ';'))
-    out.push(line[p++]);
-  return p;
+  return scan_to(line, open + 1, semicolon_ends ? "';" : "'", Until::text_end, out).at;
 }
 
 // One argument of concat: quoted, or the name of a variable up to end_mark. p stands
@@ -34,8 +31,7 @@ void concat_argument(Interpreter& it, const LineView& line, int& p, char end_mar
     return;
   }
   Text<kNameSize> tempstr;
-  ++p;
-  while (line[p] != end_mark && line[p] != '\0') tempstr.push(line[p++]);
+  p = scan_to(line, p + 1, Stops(end_mark, end_mark), Until::text_end, tempstr).at;
   const int slot = find_variable(it, tempstr.c_str());
   // A name no slot holds contributes nothing.
   if (slot >= 0) value.assign(it.vars.values[slot]);
