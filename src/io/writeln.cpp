@@ -10,17 +10,19 @@ namespace {
 
 using Argument = WritePlan::Argument;
 
+// A failed write (a full disk) is told once and drops the file's later writes.
 void file_text(Interpreter& it, const char* s) {
-  if (it.textFilePointer != nullptr) fputs(s, it.textFilePointer);
+  if (it.textFilePointer != nullptr && fputs(s, it.textFilePointer) == EOF) text_file_failed(it);
 }
 
 void file_bytes(Interpreter& it, const char* s, int count) {
-  if (it.textFilePointer != nullptr && count > 0)
-    fwrite(s, 1, static_cast<size_t>(count), it.textFilePointer);
+  if (it.textFilePointer != nullptr && count > 0 &&
+      fwrite(s, 1, static_cast<size_t>(count), it.textFilePointer) != static_cast<size_t>(count))
+    text_file_failed(it);
 }
 
 void file_char(Interpreter& it, char c) {
-  if (it.textFilePointer != nullptr) fputc(c, it.textFilePointer);
+  if (it.textFilePointer != nullptr && fputc(c, it.textFilePointer) == EOF) text_file_failed(it);
 }
 
 void blanks(Interpreter& it, int count) {
