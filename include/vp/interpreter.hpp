@@ -111,6 +111,11 @@ struct Interpreter {
   long whereinfileWL1 = 0;  // while-less
   long whereinfileWL2 = 0;  // while-count
   long whereinfileWL3 = 0;  // while-more
+  // The number of the script line at each of those positions, for the warnings.
+  int whereinfile_line = 0;
+  int whereinfileWL1_line = 0;
+  int whereinfileWL2_line = 0;
+  int whereinfileWL3_line = 0;
   WhileState while_less = {};
   WhileState while_more = {};
   WhileState while_count = {};
@@ -214,6 +219,9 @@ inline bool numeral_char(char c) {
 
 // Exact lookup: the first slot whose name equals name, or -1.
 int find_variable(const Interpreter& it, const char* name);
+// The same for a name the script wrote as an argument: a name no slot holds (other
+// than the empty one) gives a warning.
+int lookup_variable(Interpreter& it, const char* name);
 // Builds the name index; called once "begin" has been seen.
 void freeze_names(Interpreter& it);
 
@@ -273,9 +281,10 @@ void set_value(Interpreter& it, int slot, const char* text);
 // when no script is open.
 bool read_script_line(Interpreter& it);
 // The script's read position (-1 when it has none, as for a pipe), and a move back
-// to one; loops store the first and hand it to the second.
+// to one; loops store the first, with the number of the line that begins there
+// (next_script_line), and hand both to the second.
 long script_position(Interpreter& it);
-void seek_script(Interpreter& it, long position);
+void seek_script(Interpreter& it, long position, int line);
 // The 1-based number of the script line last read, right also after a loop moved back.
 int script_line_number(const Interpreter& it);
 

@@ -439,12 +439,14 @@ bool seek_in_buffer(Interpreter& it, long position) {
 
 }  // namespace
 
-void seek_script(Interpreter& it, long position) {
+void seek_script(Interpreter& it, long position, int line) {
   if (it.fp == nullptr || position < 0) return;
-  if (seek_in_buffer(it, position)) return;
   // A position that could not be taken leaves the read where it is: the loop then
   // runs on forward instead of back.
-  if (fseek(it.fp, position, SEEK_SET) == 0) it.script_at = position;
+  if (seek_in_buffer(it, position) || fseek(it.fp, position, SEEK_SET) == 0) {
+    it.script_at = position;
+    it.next_script_line = line;
+  }
 }
 
 namespace {

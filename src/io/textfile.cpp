@@ -33,7 +33,7 @@ void pascal_rewrite(Interpreter& it, int column) {
   Text<kNameSize> name;
   int p = column;
   while (line[p] != ',' && line[p] != '\0') name.push(line[p++]);
-  const int slot = find_variable(it, name.c_str());
+  const int slot = lookup_variable(it, name.c_str());
 
   p += 2;  // the ',' and the opening quote
   Text<kValueSize> file_name;

@@ -88,7 +88,7 @@ int scan_variable(Interpreter& it, const LineView& line, int column, Argument& a
     trace(it, "**[writeln] format_size ='%d' \n", a.format_size);
   }
 
-  a.slot = static_cast<short>(find_variable(it, name.c_str()));
+  a.slot = static_cast<short>(lookup_variable(it, name.c_str()));
   if (a.slot >= 0) {
     trace(it, "**[writeln] - Var name '%s' \n", name.c_str());
     trace(it, "**[writeln] - Var type '%c' \n", it.variable_type[a.slot]);
