@@ -13,8 +13,9 @@ namespace {
 // when that is not known. A line that lies whole in the stream's read buffer is
 // copied straight out of it (the buffer pointers of glibc's FILE are what its own
 // getc macro uses); otherwise fgets reads it, and the count is known unless a NUL
-// byte hides part of the line.
-bool next_line(FILE* fp, char* buf, int cap, long* taken) {
+// byte hides part of the line. *ended tells whether the read took a line end (a
+// line longer than cap - 1 bytes takes several reads).
+bool next_line(FILE* fp, char* buf, int cap, long* taken, bool* ended) {
 #ifdef __GLIBC__
   const char* begin = fp->_IO_read_ptr;
   const char* end = fp->_IO_read_end;
@@ -31,6 +32,7 @@ bool next_line(FILE* fp, char* buf, int cap, long* taken) {
       buf[n] = '\0';
       fp->_IO_read_ptr += n;
       *taken = static_cast<long>(n);
+      *ended = newline != nullptr;
       return true;
     }
   }
@@ -41,6 +43,7 @@ bool next_line(FILE* fp, char* buf, int cap, long* taken) {
       length == static_cast<size_t>(cap - 1) || (length > 0 && buf[length - 1] == '\n');
   // A line cut short of its line end ended at the file's end or at a NUL byte.
   *taken = whole ? static_cast<long>(length) : -1;
+  *ended = length > 0 && buf[length - 1] == '\n';
   return true;
 }
 
@@ -54,19 +57,19 @@ bool read_script_line_length(Interpreter& it, int* length) {
   ++it.line_generation;
   it.line_start = it.script_at;
   long taken;
-  if (!next_line(it.fp, it.stread, kLineSize, &taken)) return false;
+  bool ended;
+  if (!next_line(it.fp, it.stread, kLineSize, &taken, &ended)) return false;
+  it.script_line = it.next_script_line;
+  it.next_script_line += ended ? 1 : 0;
   // The read position moves by what the line took; when that is not known, the
   // stream is asked.
   if (taken < 0) {
     it.script_at = ftell(it.fp);
     *length = static_cast<int>(strlen(it.stread));
-  } else {
-    if (it.line_start >= 0) it.script_at = it.line_start + taken;
-    *length = static_cast<int>(taken);
+    return true;
   }
-  // A read that stops short of the line end leaves the rest of the line to the next.
-  it.script_line = it.next_script_line;
-  if (*length > 0 && it.stread[*length - 1] == '\n') ++it.next_script_line;
+  if (it.line_start >= 0) it.script_at = it.line_start + taken;
+  *length = static_cast<int>(taken);
   return true;
 }
 
