@@ -113,8 +113,6 @@ class MemoryHost final : public Host {
   bool exec_succeeds = false;  // whether an exec replaces the process
   bool out_full = false;       // whether writes to standard output fail
   std::string full_file;       // an output file whose writes fail, as on a full disk
-  // Scripts that are not plain files (a device, a pipe), by path.
-  std::vector<std::string> irregular;
 
   // What the interpreter did.
   std::string out;
@@ -142,6 +140,7 @@ class MemoryHost final : public Host {
 
  private:
   size_t in_pos_ = 0;
+  bool out_failed_ = false;                      // a write to standard output failed
   std::map<FILE*, std::string> script_streams_;  // open scripts -> their paths
   std::vector<std::string*> script_copies_;
 };

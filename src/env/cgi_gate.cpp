@@ -59,6 +59,9 @@ FILE* open_cgi_script(Interpreter& it, char* path) {
     if (names_server_script(it, path, script_filename, path_translated, &chosen)) {
       known = true;
     } else if (path_translated != nullptr) {
+      // A cut path could name another file.
+      if (strlen(path_translated) >= static_cast<size_t>(kLineSize))
+        return refuse(it, false, "PATH_TRANSLATED", "longer than a script path may be");
       copy_cut(path, kLineSize, path_translated);
     } else {
       bool first_missing = true;

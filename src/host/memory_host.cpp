@@ -1,6 +1,5 @@
 // The in-memory host for tests and the fuzzer: scripts, input and environment come
 // from fields the test sets; output, files, execs and sleeps are recorded.
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <functional>
@@ -39,11 +38,14 @@ MemoryHost::~MemoryHost() {
 }
 
 void MemoryHost::write_out(const char* data, size_t size) {
-  if (!out_full) out.append(data, size);
+  if (out_full)
+    out_failed_ = true;
+  else
+    out.append(data, size);
 }
 
 const char* MemoryHost::out_failure() {
-  return out_full ? "No space left on device" : nullptr;
+  return out_failed_ ? "No space left on device" : nullptr;
 }
 
 void MemoryHost::write_err(const char* data, size_t size) {
@@ -100,13 +102,13 @@ FILE* MemoryHost::open_append(const char* path) {
   return fopencookie(sink, "a", io);
 }
 
-// A script's identity is its path: every script is a file of its own.
+// A script's identity is its path: every script is a plain file of its own.
 bool MemoryHost::identify(const char* path, FileIdentity* id, bool* missing) {
   *missing = scripts.find(path) == scripts.end();
   if (*missing) return false;
   id->device = 1;
   id->inode = std::hash<std::string>{}(path);
-  id->regular = std::find(irregular.begin(), irregular.end(), path) == irregular.end();
+  id->regular = true;
   return true;
 }
 

@@ -55,6 +55,9 @@ check "path translated" 0 "page ran" "$server" PATH_TRANSLATED="$work/docroot/pa
   cgi-bin/vp /dev/stdin
 check "path translated gone" 1 "$missing" "$server" PATH_TRANSLATED="$work/docroot/gone.pas" -- \
   cgi-bin/vp
+# A path too long to keep whole is refused, not cut into another file's name.
+long_path=$work/docroot/$(head -c 300 /dev/zero | tr '\0' x)/../page.pas
+check "path translated too long" 1 "$forbidden" "$server" PATH_TRANSLATED="$long_path" -- cgi-bin/vp
 # A handler setup that passes the script as the word, spelt another way.
 check "handler" 0 "page ran" PATH_TRANSLATED="$work/docroot/page.pas" -- \
   "$vp" "$work/docroot/../docroot/page.pas"
