@@ -1,6 +1,7 @@
 // Run-time warnings: where they go, when they are on, and the line they name.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "harness.hpp"
@@ -79,6 +80,16 @@ TEST(Warnings, LineNumbersCountWholeLinesAfterLongLinesAndJumps) {
   vp::MemoryHost host;
   run_script(host, script, {"-w"});
   EXPECT_EQ(host.err, "t.pas:12: warning: no variable is named 'c'\n");
+}
+
+TEST(Warnings, AScriptThatDoesNotOpenSaysWhy) {
+  vp::MemoryHost host;
+  auto it = std::make_unique<vp::Interpreter>(host);
+  const char* argv[] = {"vp", "gone.pas", "-w"};
+  EXPECT_EQ(vp::run(*it, 3, argv), 1);
+  vp::flush_out(*it);
+  EXPECT_EQ(host.out, "VarnPascal:Sorry no file or flag specified\n");
+  EXPECT_EQ(host.err, "gone.pas: warning: cannot open the script: No such file or directory\n");
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ namespace vp {
 // A line that warned on an earlier pass of a loop does not warn again.
 void warn(Interpreter& it, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
 
-// The same about the given line, without that check.
+// The same about the given line (0: the script as a whole), without that check.
 void warn_at(Interpreter& it, int line, const char* fmt, ...) __attribute__((format(printf, 3, 4)));
 
 // Reads -w (the flag word, not under a web server) and VP_WARNINGS=1 (always).

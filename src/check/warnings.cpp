@@ -9,7 +9,9 @@ namespace {
 
 void vwarn(Interpreter& it, int line, const char* fmt, va_list args) {
   char buf[1024];
-  int n = snprintf(buf, sizeof(buf), "%s:%d: warning: ", it.warnings.script, line);
+  // Line 0: about the file as a whole.
+  int n = line > 0 ? snprintf(buf, sizeof(buf), "%s:%d: warning: ", it.warnings.script, line)
+                   : snprintf(buf, sizeof(buf), "%s: warning: ", it.warnings.script);
   if (n < 0) return;
   if (n < static_cast<int>(sizeof(buf)) - 1) {
     const int m = vsnprintf(buf + n, sizeof(buf) - static_cast<size_t>(n), fmt, args);

@@ -1,6 +1,8 @@
 // The command line and the run's lifetime: answers the version and help requests,
 // opens the script, places the built-ins, repeats the per-line step until one of
 // its three exits, and reports what the script's frame lacked.
+#include <cerrno>
+
 #include "vp/handlers.hpp"
 #include "vp/warnings.hpp"
 
@@ -63,9 +65,13 @@ int run(Interpreter& it, int argc, const char* const* argv) {
     it.fp = open_cgi_script(it, path);
     if (it.fp == nullptr) return 1;  // refused, and the refusal written
   } else {
+    errno = 0;
     it.fp = argc > 1 ? it.host.open_script(path) : nullptr;
     if (it.fp == nullptr) {
+      const int error = errno;
       out_text(it, "VarnPascal:Sorry no file or flag specified\n");
+      set_up_warnings(it, path, flag, cgi);
+      if (argc > 1) warn_at(it, 0, "cannot open the script: %s", strerror(error));
       return 1;
     }
   }

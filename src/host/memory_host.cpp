@@ -81,7 +81,10 @@ time_t MemoryHost::now() {
 
 FILE* MemoryHost::open_script(const char* path) {
   auto found = scripts.find(path);
-  if (found == scripts.end()) return nullptr;
+  if (found == scripts.end()) {
+    errno = ENOENT;
+    return nullptr;
+  }
   // fmemopen needs a buffer that outlives the stream and is never empty.
   auto* copy = new std::string(found->second);
   script_copies_.push_back(copy);
