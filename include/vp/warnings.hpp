@@ -1,7 +1,7 @@
 // Run-time warnings: what the run passes over silently (a name no variable holds, a
 // file that does not open, a loop bound cut short), told on standard error as
 // "FILE:LINE: warning: message" when the user asks for it with -w or VP_WARNINGS=1.
-// Off, a warning costs the test of one flag; standard output never changes.
+// Off, a warning costs a call and the test of one flag; standard output never changes.
 #pragma once
 
 #include "vp/interpreter.hpp"
