@@ -6,11 +6,13 @@
 // each introduced by the separator "\n\x01\n": standard input, QUERY_STRING,
 // HTTP_USER_AGENT, REMOTE_ADDR, CONTENT_LENGTH, REQUEST_METHOD. A missing field is an
 // unset variable. Control byte: bit 0 trace mode, bit 1 exec replaces the process,
-// bit 2 the working directory cannot be read, bit 3 a release file is present.
+// bit 2 the working directory cannot be read, bit 3 a release file is present, bit 4
+// warnings (when not tracing), bit 5 a web server's request naming f.pas, and bit 6
+// standard output and the output file "full" failing as on a full disk.
 //
 // Each input runs twice, with the per-line cache and with it switched off: what a
 // line's cached facts and plans give must be what scanning it afresh gives, so any
-// difference in output, output files, execs, sleeps or status is a finding.
+// difference in output, warnings, output files, execs, sleeps or status is a finding.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -56,6 +58,12 @@ void set_up(vp::MemoryHost& host, const uint8_t* data, size_t size) {
   host.cwd_fails = (control & 4) != 0;
   host.clock = 86400 * 365;
   if ((control & 8) != 0) host.probe["/etc/debian_version"] = "12.5\n";
+  if ((control & 32) != 0) {
+    host.env["GATEWAY_INTERFACE"] = "CGI/1.1";
+    host.env["SCRIPT_FILENAME"] = "f.pas";
+  }
+  host.out_full = (control & 64) != 0;
+  host.full_file = "full";
 
   std::string_view field;
   next_field(&field);
@@ -68,6 +76,7 @@ void set_up(vp::MemoryHost& host, const uint8_t* data, size_t size) {
 // What a run did to the world, for the comparison of the two runs.
 struct Outcome {
   std::string out;
+  std::string err;
   std::map<std::string, std::string> files;
   std::vector<std::string> execs;
   std::vector<unsigned> sleeps;
@@ -78,7 +87,8 @@ struct Outcome {
 
 // Runs the script of host once, with the line cache on or off.
 Outcome run_once(vp::MemoryHost& host, uint8_t control, bool cache_off) {
-  const char* argv[] = {"vp", "f.pas", (control & 1) != 0 ? "-d" : "-"};
+  const char* flag = (control & 1) != 0 ? "-d" : (control & 16) != 0 ? "-w" : "-";
+  const char* argv[] = {"vp", "f.pas", flag};
   auto* it = new (interpreter_space) vp::Interpreter(host);
   it->line_cache.off = cache_off;
   // A loop that runs to the cap exercises the same code at pass 1000 as at pass 9999,
@@ -97,7 +107,7 @@ Outcome run_once(vp::MemoryHost& host, uint8_t control, bool cache_off) {
   vp::close_text_file(*it);
   vp::close_script(*it);
   it->~Interpreter();
-  return {host.out, host.files, host.execs, host.sleeps, status};
+  return {host.out, host.err, host.files, host.execs, host.sleeps, status};
 }
 
 }  // namespace

@@ -31,6 +31,8 @@ class PromptHost final : public vp::Host {
   long written_at_first_read = -1;
 
   void write_out(const char* data, size_t size) override { inner.write_out(data, size); }
+  const char* out_failure() override { return inner.out_failure(); }
+  void write_err(const char* data, size_t size) override { inner.write_err(data, size); }
   int read_in() override {
     if (written_at_first_read < 0) written_at_first_read = static_cast<long>(inner.out.size());
     return inner.read_in();
@@ -46,6 +48,12 @@ class PromptHost final : public vp::Host {
   bool seek_script(int script, long offset) override { return inner.seek_script(script, offset); }
   void close_script(int script) override { inner.close_script(script); }
   FILE* open_append(const char* path) override { return inner.open_append(path); }
+  bool identify(const char* path, vp::FileIdentity* id, bool* missing) override {
+    return inner.identify(path, id, missing);
+  }
+  bool identify_script(int script, vp::FileIdentity* id) override {
+    return inner.identify_script(script, id);
+  }
   int probe_file(const char* path, char* line, int size) override {
     return inner.probe_file(path, line, size);
   }

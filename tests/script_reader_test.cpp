@@ -17,6 +17,8 @@ struct TrickleHost : vp::Host {
   bool seekable = true;
 
   void write_out(const char* data, size_t size) override { inner.write_out(data, size); }
+  const char* out_failure() override { return inner.out_failure(); }
+  void write_err(const char* data, size_t size) override { inner.write_err(data, size); }
   int read_in() override { return inner.read_in(); }
   void unread_in(int c) override { inner.unread_in(c); }
   const char* get_env(const char* name) override { return inner.get_env(name); }
@@ -31,6 +33,12 @@ struct TrickleHost : vp::Host {
   }
   void close_script(int script) override { inner.close_script(script); }
   FILE* open_append(const char* path) override { return inner.open_append(path); }
+  bool identify(const char* path, vp::FileIdentity* id, bool* missing) override {
+    return inner.identify(path, id, missing);
+  }
+  bool identify_script(int script, vp::FileIdentity* id) override {
+    return inner.identify_script(script, id);
+  }
   int probe_file(const char* path, char* line, int size) override {
     return inner.probe_file(path, line, size);
   }

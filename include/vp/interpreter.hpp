@@ -50,6 +50,11 @@ struct Interpreter {
   Loops loops;
   OutputFile file;
   OutputBuffer out;
+  // A write to standard output or to the output text file failed: the run ends with
+  // status 1 however it ends, and standard output's failure is told once.
+  bool write_failed = false;
+  bool out_failure_told = false;
+  Warnings warnings = {};  // -w or VP_WARNINGS=1
 
   // The operator texts of the line the step began with, while no handler has read
   // another line (texts_generation equal to script.generation).
@@ -112,8 +117,12 @@ extern inline __attribute__((always_inline, gnu_inline, format(printf, 2, 3))) v
 void trace(Interpreter& it, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
 #endif
 
-// Flushes standard output and the output text file, then ends the process.
+// Flushes standard output and the output text file, then ends the process; a failed
+// write turns a status of 0 into 1.
 [[noreturn]] void end_process(Interpreter& it, int status);
+// After a failed write to standard output: one line on standard error naming the
+// failure, the first time it is seen. Before the process ends or is replaced.
+void tell_out_failure(Interpreter& it);
 
 // The characters of a plain number as variables hold it.
 inline bool numeral_char(char c) {
@@ -122,6 +131,9 @@ inline bool numeral_char(char c) {
 
 // Exact lookup: the first slot whose name equals name, or -1.
 int find_variable(const Interpreter& it, const char* name);
+// The same for a name the script wrote as an argument: a name no slot holds (other
+// than the empty one) gives a warning.
+int lookup_variable(Interpreter& it, const char* name);
 // Builds the name index; called once "begin" has been seen.
 void freeze_names(Interpreter& it);
 

@@ -96,11 +96,23 @@ struct Loops {
   int slot = 0;                // the variable the last while-less or -more head compares
 };
 
+// Run-time warnings, asked for with -w or VP_WARNINGS=1.
+inline constexpr int kWarnedLines = 1 << 16;  // script lines whose warnings are remembered
+struct Warnings {
+  bool on;                 // whether warnings are written at all
+  char script[kLineSize];  // the script as the command line named it
+  // Bit n: line n gave a warning on an earlier pass, so a loop does not repeat it.
+  unsigned char warned[kWarnedLines / 8];
+  int line;  // the line that is giving warnings now,
+  int pass;  // and the handled-line count it is doing so at
+};
+
 // The one output text file a script can write to.
 struct OutputFile {
-  FILE* stream = nullptr;  // opened by rewrite or append (textFilePointer)
-  bool opened = false;     // a rewrite or append ran since the last closefile
-  bool routed = false;     // a text variable was written: output goes to the file
+  FILE* stream = nullptr;      // opened by rewrite or append (textFilePointer)
+  char name[kValueSize] = {};  // the name stream was opened under
+  bool opened = false;         // a rewrite or append ran since the last closefile
+  bool routed = false;         // a text variable was written: output goes to the file
 };
 
 // Standard output, gathered and handed to the host in chunks.

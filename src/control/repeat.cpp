@@ -64,7 +64,7 @@ void pascal_until(Interpreter& it, int column) {
   const int code = scan_operator(line, p);
   trace(it, "**[until] operation = '%d'\n", code);
 
-  const int slot = find_variable(it, name.c_str());
+  const int slot = lookup_variable(it, name.c_str());
   const VarType type = slot < 0 ? VarType::none : it.vars.types[slot];
   const char* value = slot < 0 ? "" : it.vars.values[slot];
   trace(it, "**[until] found var=%s->%s\n", name.c_str(), value);

@@ -3,6 +3,7 @@
 // goes on seeks back to its stored position, so the next read returns its body.
 #include "vp/handlers.hpp"
 #include "vp/numbers.hpp"
+#include "vp/warnings.hpp"
 
 namespace vp {
 
@@ -11,8 +12,16 @@ namespace {
 // The bound is read from at most three characters: 0 to 999, or -99 to -9.
 using BoundText = Text<4>;
 
-void take_bound(const LineView& line, int p, BoundText& bound) {
+void take_bound(Interpreter& it, const LineView& line, int p, BoundText& bound) {
   for (int i = 0; i < 3 && line[p + i] != '\0'; ++i) bound.push(line[p + i]);
+  const char next = line[p + 3];
+  if (bound.size() == 3 && next >= '0' && next <= '9') {
+    Text<kLineSize> written;
+    for (int q = p; (line[q] >= '0' && line[q] <= '9') || line[q] == '-' || line[q] == '.'; ++q)
+      written.push(line[q]);
+    warn(it, "the while bound %s reads as %d: a bound has at most three characters",
+         written.c_str(), to_int(bound.c_str()));
+  }
 }
 
 // The loop variable is the first slot whose name occurs anywhere in the head line.
@@ -43,6 +52,8 @@ void comparison_head(Interpreter& it, WhileState& state, char op, ScriptPlace& s
                      const HeadTraces& traces) {
   state.done = false;
   it.loops.slot = bind_loop_variable(it);
+  if (it.vars.names[it.loops.slot][0] == '\0')
+    warn(it, "no variable is named in the while line: the loop compares an empty value");
   trace(it, traces.name, it.vars.names[it.loops.slot]);
   trace(it, traces.value, it.vars.values[it.loops.slot]);
   if (traces.found != nullptr) trace(it, "%s", traces.found);
@@ -53,7 +64,7 @@ void comparison_head(Interpreter& it, WhileState& state, char op, ScriptPlace& s
   if (state.or_equal) ++p;
   if (line[p] == ' ') ++p;
   BoundText bound;
-  take_bound(line, p, bound);
+  take_bound(it, line, p, bound);
   trace(it, traces.bound, bound.c_str());
   state.bound = to_int(bound.c_str());
 
@@ -100,7 +111,7 @@ void while_count_head(Interpreter& it) {
   int p = 1;
   while (line[p] != '\0' && (line[p] < '1' || line[p] > '9')) ++p;
   BoundText bound;
-  if (line[p] != '\0' && line[p - 1] == ' ') take_bound(line, p, bound);
+  if (line[p] != '\0' && line[p - 1] == ' ') take_bound(it, line, p, bound);
   trace(it, "**[while loop] value ='%s' found!\n", bound.c_str());
   state.bound = to_int(bound.c_str());
 

@@ -1,7 +1,9 @@
 // The in-memory host for tests and the fuzzer: scripts, input and environment come
 // from fields the test sets; output, files, execs and sleeps are recorded.
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <functional>
 
 #include "vp/host.hpp"
 
@@ -18,6 +20,11 @@ ssize_t sink_write(void* cookie, const char* data, size_t size) {
   return static_cast<ssize_t>(size);
 }
 
+ssize_t full_write(void*, const char*, size_t) {
+  errno = ENOSPC;
+  return -1;
+}
+
 int sink_close(void* cookie) {
   delete static_cast<FileSink*>(cookie);
   return 0;
@@ -30,7 +37,18 @@ MemoryHost::MemoryHost() = default;
 MemoryHost::~MemoryHost() = default;
 
 void MemoryHost::write_out(const char* data, size_t size) {
-  out.append(data, size);
+  if (out_full)
+    out_failed_ = true;
+  else
+    out.append(data, size);
+}
+
+const char* MemoryHost::out_failure() {
+  return out_failed_ ? "No space left on device" : nullptr;
+}
+
+void MemoryHost::write_err(const char* data, size_t size) {
+  err.append(data, size);
 }
 
 int MemoryHost::read_in() {
@@ -62,9 +80,12 @@ time_t MemoryHost::now() {
 
 int MemoryHost::open_script(const char* path) {
   auto found = scripts.find(path);
-  if (found == scripts.end()) return -1;
+  if (found == scripts.end()) {
+    errno = ENOENT;
+    return -1;
+  }
   // A copy, as a file's open descriptor reads on whatever later becomes of the name.
-  open_scripts_.push_back({found->second, 0, true});
+  open_scripts_.push_back({path, found->second, 0, true});
   return static_cast<int>(open_scripts_.size() - 1);
 }
 
@@ -94,10 +115,31 @@ void MemoryHost::close_script(int script) {
 }
 
 FILE* MemoryHost::open_append(const char* path) {
-  if (path[0] == '\0' || strchr(path, '\n') != nullptr) return nullptr;
+  if (path[0] == '\0' || strchr(path, '\n') != nullptr) {
+    errno = ENOENT;
+    return nullptr;
+  }
   auto* sink = new FileSink{&files[path]};
-  cookie_io_functions_t io = {nullptr, sink_write, nullptr, sink_close};
+  cookie_io_functions_t io = {nullptr, path == full_file ? full_write : sink_write, nullptr,
+                              sink_close};
   return fopencookie(sink, "a", io);
+}
+
+// A script's identity is its path: every script is a plain file of its own.
+bool MemoryHost::identify(const char* path, FileIdentity* id, bool* missing) {
+  *missing = scripts.find(path) == scripts.end();
+  if (*missing) return false;
+  id->device = 1;
+  id->inode = std::hash<std::string>{}(path);
+  id->regular = true;
+  return true;
+}
+
+bool MemoryHost::identify_script(int script, FileIdentity* id) {
+  if (script < 0 || static_cast<size_t>(script) >= open_scripts_.size()) return false;
+  const OpenScript& s = open_scripts_[static_cast<size_t>(script)];
+  bool missing;
+  return s.open && identify(s.path.c_str(), id, &missing);
 }
 
 int MemoryHost::probe_file(const char* path, char* line, int size) {
@@ -118,6 +160,7 @@ int MemoryHost::probe_file(const char* path, char* line, int size) {
 void MemoryHost::exec(const char* path, const char* arg) {
   execs.push_back(std::string(path) + "|" + arg);
   if (exec_succeeds) throw ProcessExit{0};
+  errno = ENOENT;
 }
 
 void MemoryHost::sleep_seconds(unsigned seconds) {

@@ -33,7 +33,7 @@ void pascal_read(Interpreter& it, int column) {
   // Without a ")" the name ends with the line.
   scan_to(line, column, ")", Until::line_end, name);
 
-  const int slot = find_variable(it, name.c_str());
+  const int slot = lookup_variable(it, name.c_str());
   trace(it, "**[READ] variable read in '%s' \n", slot >= 0 ? it.vars.names[slot] : name.c_str());
 
   // A prompt written just before must be on the screen before we wait.

@@ -54,7 +54,7 @@ int variable(Interpreter& it, const LineView& line, int column, bool* further) {
     p = scan_width(line, p, &format_size);
   }
 
-  const int slot = find_variable(it, name.c_str());
+  const int slot = lookup_variable(it, name.c_str());
   if (slot < 0) return p;  // nothing to write for a name no slot holds
   const char* value = it.vars.values[slot];
   if (width) {

@@ -10,17 +10,19 @@ namespace {
 
 using Argument = WritePlan::Argument;
 
+// A failed write (a full disk) is told once and drops the file's later writes.
 void file_text(Interpreter& it, const char* s) {
-  if (it.file.stream != nullptr) fputs(s, it.file.stream);
+  if (it.file.stream != nullptr && fputs(s, it.file.stream) == EOF) text_file_failed(it);
 }
 
 void file_bytes(Interpreter& it, const char* s, int count) {
-  if (it.file.stream != nullptr && count > 0)
-    fwrite(s, 1, static_cast<size_t>(count), it.file.stream);
+  if (it.file.stream != nullptr && count > 0 &&
+      fwrite(s, 1, static_cast<size_t>(count), it.file.stream) != static_cast<size_t>(count))
+    text_file_failed(it);
 }
 
 void file_char(Interpreter& it, char c) {
-  if (it.file.stream != nullptr) fputc(c, it.file.stream);
+  if (it.file.stream != nullptr && fputc(c, it.file.stream) == EOF) text_file_failed(it);
 }
 
 void blanks(Interpreter& it, int count) {
@@ -73,7 +75,7 @@ int scan_variable(Interpreter& it, const LineView& line, int column, Argument& a
     trace(it, "**[writeln] format_size ='%d' \n", a.format_size);
   }
 
-  a.slot = static_cast<short>(find_variable(it, name.c_str()));
+  a.slot = static_cast<short>(lookup_variable(it, name.c_str()));
   if (a.slot >= 0) {
     trace(it, "**[writeln] - Var name '%s' \n", name.c_str());
     trace(it, "**[writeln] - Var type '%c' \n", static_cast<char>(it.vars.types[a.slot]));

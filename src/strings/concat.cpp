@@ -32,7 +32,7 @@ void concat_argument(Interpreter& it, const LineView& line, int& p, char end_mar
   }
   Text<kNameSize> tempstr;
   p = scan_to(line, p + 1, Stops(end_mark, end_mark), Until::text_end, tempstr).at;
-  const int slot = find_variable(it, tempstr.c_str());
+  const int slot = lookup_variable(it, tempstr.c_str());
   // A name no slot holds contributes nothing.
   if (slot >= 0) value.assign(it.vars.values[slot]);
   trace(it, "**[concat]tempstr ='%s'\n", tempstr.c_str());
