@@ -199,6 +199,29 @@ float evaluate(Interpreter& it, const MathPlan& plan) {
   return combine(it, values, plan.operators, plan.operator_count);
 }
 
+// Where the operand that starts at start ends: at the first character that ends an
+// operand, the first character itself aside (it belongs to the operand whatever it
+// is).
+int operand_end(const char* line, int start) {
+  int p = start;
+  if (line[p] != '\0') ++p;
+  for (;;) {
+    const auto c = static_cast<unsigned char>(line[p]);
+    if (!kChars.ends_operand[c]) {
+      ++p;
+      continue;
+    }
+    // A minus that starts an operand (only blanks before it, a digit or a point
+    // after it) is the number's sign, not an operator: 2 * -3 is -6. The operand
+    // keeps its first 24 characters, and only those are looked at.
+    if (c == '-' && ((line[p + 1] >= '0' && line[p + 1] <= '9') || line[p + 1] == '.') &&
+        only_blanks(line + start, std::min(p - start, kOperandSize - 1)))
+      ++p;
+    else
+      return p;
+  }
+}
+
 }  // namespace
 
 float math_set(Interpreter& it, const char* text) {
@@ -229,24 +252,7 @@ float math_set(Interpreter& it, const char* text) {
   Text<kOperandSize> operand;
   for (;;) {
     const int start = p;
-    // The first character belongs to the operand whatever it is.
-    if (line[p] != '\0') ++p;
-    for (;;) {
-      const auto c = static_cast<unsigned char>(line[p]);
-      if (!kChars.ends_operand[c]) {
-        ++p;
-        continue;
-      }
-      // A minus that starts an operand (only blanks before it, a digit or a point
-      // after it) is the number's sign, not an operator: 2 * -3 is -6. The operand
-      // keeps its first 24 characters, and only those are looked at.
-      if (c == '-' && ((line[p + 1] >= '0' && line[p + 1] <= '9') || line[p + 1] == '.') &&
-          only_blanks(line + start, std::min(p - start, kOperandSize - 1))) {
-        ++p;
-        continue;
-      }
-      break;
-    }
+    p = operand_end(line, start);
     operand.assign(line + start, p - start);
     trace(it, "****[math_set] found variable value '%s' \n", operand.c_str());
     const int first = substitute(it, operand);

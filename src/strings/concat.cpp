@@ -59,43 +59,64 @@ void pascal_concat(Interpreter& it, const char* text, char* result) {
   append_cut(result, kValueSize, value_b.c_str());
 }
 
-void concat_set(Interpreter& it, const char* text, char* result) {
-  result[0] = '\0';
-  int length = 0;  // of result, which holds at most kValueSize - 1 characters
-  const auto append = [&](const char* piece, int count) {
+namespace {
+
+// The joined text of the '+' form as it grows, at most kValueSize - 1 characters.
+struct Joined {
+  char* text;
+  int length;
+
+  void append(const char* piece, int count) {
     const int room = kValueSize - 1 - length;
     const int n = count < room ? count : room;
-    memcpy(result + length, piece, static_cast<size_t>(n));
+    memcpy(text + length, piece, static_cast<size_t>(n));
     length += n;
-    result[length] = '\0';
-  };
+    text[length] = '\0';
+  }
+};
 
+// Joins the parts a line's plan names: its quoted texts and the current values.
+void join_by_plan(const Interpreter& it, const JoinPlan& plan, const char* line, Joined& joined) {
+  for (int i = 0; i < plan.count; ++i) {
+    const JoinPlan::Piece& piece = plan.pieces[i];
+    if (piece.slot < 0) {
+      joined.append(line + piece.start, piece.length);
+    } else {
+      // A part's value holds at most kPartSize - 1 characters.
+      const char* value = it.vars.values[piece.slot];
+      joined.append(value, static_cast<int>(strnlen(value, kPartSize - 1)));
+    }
+  }
+}
+
+// Keeps the parts of a line as a plan, while there are few enough to keep.
+struct JoinLearner {
+  JoinPlan plan = {};
+  bool plannable;
+
+  void learn(int slot, int start, int count) {
+    if (!plannable) return;
+    if (plan.count == static_cast<int>(sizeof(plan.pieces) / sizeof(*plan.pieces))) {
+      plannable = false;  // too many parts to keep: the line is joined afresh each time
+      return;
+    }
+    plan.pieces[plan.count++] = {slot, start, count};
+  }
+};
+
+}  // namespace
+
+void concat_set(Interpreter& it, const char* text, char* result) {
+  result[0] = '\0';
+  Joined joined = {result, 0};
   // A line of the script joined before, outside trace mode, with the names settled:
   // its plan gives the parts. Trace mode always takes the whole way.
   JoinPlan* plan = line_plan(it, &LinePlans::join, text);
   if (plan_stands(plan, 0)) {
-    for (int i = 0; i < plan->count; ++i) {
-      const JoinPlan::Piece& piece = plan->pieces[i];
-      if (piece.slot < 0) {
-        append(text + piece.start, piece.length);
-      } else {
-        // A part's value holds at most kPartSize - 1 characters.
-        const char* value = it.vars.values[piece.slot];
-        append(value, static_cast<int>(strnlen(value, kPartSize - 1)));
-      }
-    }
+    join_by_plan(it, *plan, text, joined);
     return;
   }
-  JoinPlan learned = {};
-  bool plannable = plan != nullptr;
-  const auto learn = [&](int slot, int start, int count) {
-    if (!plannable) return;
-    if (learned.count == static_cast<int>(sizeof(learned.pieces) / sizeof(*learned.pieces))) {
-      plannable = false;  // too many parts to keep: the line is joined afresh each time
-      return;
-    }
-    learned.pieces[learned.count++] = {slot, start, count};
-  };
+  JoinLearner learner = {{}, plan != nullptr};
 
   // Every scan below stops at the line's terminator, so the text is read directly.
   const char* const line = text;
@@ -115,7 +136,7 @@ void concat_set(Interpreter& it, const char* text, char* result) {
       part.assign(line + start, p - start);
       value.assign(part.c_str(), part.size());
       trace(it, "**[concat_set]value set from quote '%s'\n", value.c_str());
-      learn(-1, start, part.size());
+      learner.learn(-1, start, part.size());
     } else {
       const int start = p;
       if (line[p] != '\0') ++p;
@@ -128,15 +149,15 @@ void concat_set(Interpreter& it, const char* text, char* result) {
         trace(it, "**[Concat_Set]var '%s' found.\n", part.c_str());
         trace(it, "**[concat_set]value set from variable '%s'\n", value.c_str());
       });
-      if (last >= 0) learn(last, 0, 0);
+      if (last >= 0) learner.learn(last, 0, 0);
     }
     if (line[p] == '+') ++p;
-    append(value.c_str(), value.size());
+    joined.append(value.c_str(), value.size());
   } while (line[p] != ';' && line[p] != '\0');
 
   if (plan != nullptr) {
-    learned.status = plannable ? PlanStatus::ready : PlanStatus::refused;
-    *plan = learned;
+    learner.plan.status = learner.plannable ? PlanStatus::ready : PlanStatus::refused;
+    *plan = learner.plan;
   }
 }
 
