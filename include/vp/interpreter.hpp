@@ -11,6 +11,7 @@
 #include "vp/line_cache.hpp"
 #include "vp/script_reader.hpp"
 #include "vp/state.hpp"
+#include "vp/statements.hpp"
 #include "vp/text.hpp"
 
 namespace vp {

@@ -7,9 +7,11 @@
 #include <cstdint>
 #include <string_view>
 
-#include "vp/interpreter.hpp"
+#include "vp/line_cache.hpp"
 
 namespace vp {
+
+struct Interpreter;
 
 using Condition = bool (*)(const Interpreter&);
 using TextCondition = bool (*)(const char* line);

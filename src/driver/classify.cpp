@@ -5,6 +5,7 @@
 #include <bit>
 
 #include "keyword_starts.hpp"
+#include "vp/interpreter.hpp"
 
 namespace vp {
 

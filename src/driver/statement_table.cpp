@@ -5,6 +5,7 @@
 
 #include "keyword_starts.hpp"
 #include "vp/handlers.hpp"
+#include "vp/interpreter.hpp"
 
 namespace vp {
 
