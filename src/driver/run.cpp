@@ -1,6 +1,7 @@
 // The command line and the run's lifetime: answers the version and help requests,
 // opens the script, places the built-ins, repeats the per-line step until one of
 // its three exits, and reports what the script's frame lacked.
+#include "vp/check.hpp"
 #include "vp/handlers.hpp"
 
 namespace vp {
@@ -9,13 +10,17 @@ namespace vp {
 // whose name begins "--", a first word with 'v' or 'm' second) keeps its meaning.
 constexpr const char kUsage[] =
     "Usage: vp SCRIPT [-d]\n"
+    "       vp --check [--severity=error|warning|note] [--format=json] SCRIPT...\n"
     "       vp -v\n"
     "       vp --help\n"
     "Runs SCRIPT, a program in the vp language, one line at a time.\n"
-    "  -d      after the script: trace mode, a line for each decision taken\n"
-    "          (starting the interpreter under the name vpdebug does the same)\n"
-    "  -v      print the version and exit\n"
-    "  --help  print this text and exit\n"
+    "  -d       after the script: trace mode, a line for each decision taken\n"
+    "           (starting the interpreter under the name vpdebug does the same)\n"
+    "  --check  read the scripts without running them and report each line that\n"
+    "           will not do what it seems to, as FILE:LINE:COL: severity: message;\n"
+    "           exit status 1 when an error is found, 2 when a script cannot be read\n"
+    "  -v       print the version and exit\n"
+    "  --help   print this text and exit\n"
     "The manual page vp(1) tells more.\n";
 
 int run(Interpreter& it, int argc, const char* const* argv) {
@@ -34,6 +39,9 @@ int run(Interpreter& it, int argc, const char* const* argv) {
   // A web server always passes the page's path first, and a page under /var/www must
   // run, not answer with the version: the version requests are for people at a shell.
   const bool cgi = it.host.get_env("GATEWAY_INTERFACE") != nullptr;
+  // Not behind a web server: a visitor must not have files of the server read back.
+  if (!cgi && argc > 1 && strcmp(argv[1], "--check") == 0)
+    return check_command(argc, argv, stdout, stderr);
   if (!cgi && path[0] != '\0' && path[1] == 'v') {
     out_format(it, "version = %s\n", kVersion);
     return 0;
