@@ -42,7 +42,9 @@ void check_copied(ScriptState& s, Findings& f, const CheckedLine& line, int slot
   const Shown name = shown(v.name);
   if (strncmp(line.text + name_end, " := ", 4) != 0) {
     char stored[kShownSize + 16] = "nothing";
-    if (semicolon >= 0)
+    if (semicolon == value_column)
+      snprintf(stored, sizeof(stored), "an empty text");
+    else if (semicolon > value_column)
       snprintf(stored, sizeof(stored), "'%s'",
                shown(line.text + value_column, semicolon - value_column).text);
     add_finding(f, line.number, name_end + 1, Check::kAssignmentSpacing, Severity::kError,

@@ -140,6 +140,7 @@ struct ScriptState {
   bool program_found;
   bool begin_found;
   int end_line;          // the line holding "end.", 0 before it
+  int end_column;        // where "end." stands in it
   bool end_in_text;      // that line holds "end." inside other text
   bool after_end_reported;
   int handled;           // lines the run would handle (a long line counts twice)
@@ -166,6 +167,7 @@ struct CheckedLine {
   const char* text;  // without its line end
   int length;
   int number;        // the line in the file, from 1
+  bool continued;    // the rest of a line longer than 255 characters
   LineClass facts;
 };
 

@@ -92,7 +92,7 @@ bool read_script(FILE* fp) {
                     "as a line of its own");
       if (next != EOF) ungetc(next, fp);
     }
-    check::CheckedLine line = {text, length, number, {}};
+    check::CheckedLine line = {text, length, number, !ended_line, {}};
     check::check_line(s, f, line, lowered);
     ended_line = has_end;
     if (has_end) ++number;

@@ -49,11 +49,16 @@ void check_if_rest(Findings& f, const CheckedLine& line, int p) {
   if (strncmp(rest, "then", 4) == 0) {
     const char* after = rest + 4;
     while (*after == ' ' || *after == '\r') ++after;
+    const int column = static_cast<int>(after - line.text) + 1;
     if (strncmp(after, "begin", 5) == 0)
-      add_finding(f, line.number, static_cast<int>(after - line.text) + 1,
-                  Check::kStatementOnIfLine, Severity::kError,
+      add_finding(f, line.number, column, Check::kStatementOnIfLine, Severity::kError,
                   "'begin' on the if line opens no block: a false condition skips only the "
                   "next line; put 'begin' on a line of its own after the if line");
+    else if (*after != '\0' && std::popcount(line.facts.rows) == 1)
+      add_finding(f, line.number, column, Check::kStatementOnIfLine, Severity::kError,
+                  "'%s' after 'then' never runs (a statement needs two blanks before it), and "
+                  "the if governs the next line; put it on the next line",
+                  shown(after).text);
     return;
   }
   if (*rest != '\0' && *rest != '\r')

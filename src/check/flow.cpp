@@ -119,6 +119,11 @@ void governed_line(ScriptState& s, Findings& f, const CheckedLine& line) {
     s.if_block_in_while = s.open_while;
     return;
   }
+  for (uint64_t left = line.facts.rows; left != 0; left &= left - 1)
+    if (kStatements[std::countr_zero(left)].role == Role::kIf)
+      add_finding(f, if_line, 1, Check::kNestedIfBlock, Severity::kWarning,
+                  "this if governs the if line after it: when this condition is false only "
+                  "that line is skipped, and the line it governs runs; use an if block");
   const bool comment = (line.facts.marks & kMarkComment) != 0;
   if (comment || is_blank_line(line))
     add_finding(f, if_line, 1, Check::kIfGovernsNothing, Severity::kError,

@@ -171,6 +171,11 @@ void explain_does_nothing(ScriptState& s, Findings& f, const CheckedLine& line, 
     check_name_use(s, f, line, line.facts.indent, t, word, "the assignment does nothing");
     return;
   }
+  if (word > 0 && after[0] == ':' && line.facts.indent > 0) {
+    does_nothing(f, line, "a label stands at the very start of its line, or goto never finds "
+                          "it%s", "");
+    return;
+  }
   if (t[0] == '{') {
     does_nothing(f, line, "braces are no comment here: a comment is a line holding '//' or '(*'%s",
                  "");
@@ -261,8 +266,8 @@ void check_statement_line(ScriptState& s, Findings& f, const CheckedLine& line) 
   else if (std::popcount(rows) >= 2)
     add_finding(f, line.number, c.indent + 1, Check::kSeveralStatements, Severity::kWarning,
                 "several statements on one line run in the order of the statement table, not "
-                "of the line, and each reads its arguments from where the first one's stand; "
-                "give each its own line");
+                "of the line, and each reads its arguments as if it began the line; give each "
+                "its own line");
   for (uint64_t left = rows; left != 0; left &= left - 1) {
     const int r = std::countr_zero(left);
     const Role role = kStatements[r].role;
@@ -342,7 +347,7 @@ void declare(ScriptState& s, Findings& f, const CheckedLine& line, Role role) {
                 name.text, vtype == 0 ? "name : type;" : "name = value;", vtype == 0 ? ':' : '=');
   else if (vtype == 0)
     check_type_word(f, line, d);
-  if (vtype == 1 && v.constant && !d.has_equals)
+  if (vtype == 1 && !d.has_equals)
     add_finding(f, line.number, d.name_start + 1, Check::kDeclarationFormat, Severity::kError,
                 "the constant '%s' gets no value: write 'name = value;' with a blank on each "
                 "side of '='",

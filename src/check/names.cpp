@@ -84,7 +84,8 @@ bool same_ignoring_case(const char* a, int la, const char* b) {
 void suggest_name(const ScriptState& s, const char* name, int length, char* out, int size) {
   out[0] = '\0';
   int best = -1;
-  int best_distance = length <= 3 ? 1 : 2;
+  // Short names are all close to each other: only a difference of letter case counts.
+  int best_distance = length <= 2 ? 0 : length <= 5 ? 1 : 2;
   for (int slot = 0; slot < kSlots; ++slot) {
     const char* n = s.slots[slot].name;
     if (n[0] == '\0') continue;
@@ -93,7 +94,7 @@ void suggest_name(const ScriptState& s, const char* name, int length, char* out,
       break;
     }
     const int d = distance(name, length, n, static_cast<int>(strlen(n)));
-    if (d < best_distance || (d == best_distance && best < 0)) {
+    if (d > 0 && (d < best_distance || (d == best_distance && best < 0))) {
       best_distance = d;
       best = slot;
     }

@@ -19,7 +19,7 @@ void after_end(ScriptState& s, Findings& f, const CheckedLine& line) {
   if ((line.facts.marks & kMarkComment) != 0) return;
   s.after_end_reported = true;
   if (s.end_in_text)
-    add_finding(f, s.end_line, 1, Check::kEndInText, Severity::kError,
+    add_finding(f, s.end_line, s.end_column, Check::kEndInText, Severity::kError,
                 "this line holds 'end.' inside other text, so the run ends after it: line %d "
                 "and the lines after it never run",
                 line.number);
@@ -42,6 +42,7 @@ void frame_marks(ScriptState& s, Findings& f, const CheckedLine& line) {
   }
   if ((marks & kMarkEnd) != 0) {
     s.end_line = line.number;
+    s.end_column = static_cast<int>(strstr(line.text, "end.") - line.text) + 1;
     s.end_in_text = !starts_after_indent(line, "end.");
   }
 }
@@ -71,7 +72,8 @@ void check_line(ScriptState& s, Findings& f, CheckedLine& line, char* lowered) {
                 "the run stops after 9,999 lines: this line and those after it never run");
     s.cap_reported = true;
   }
-  if (s.end_line != 0 || s.cap_reported) {
+  if (s.cap_reported) return;
+  if (s.end_line != 0) {
     line.facts = classify_line(line.text, lowered);
     after_end(s, f, line);
     return;
@@ -79,12 +81,15 @@ void check_line(ScriptState& s, Findings& f, CheckedLine& line, char* lowered) {
   line.facts = classify_line(line.text, lowered);
   frame_marks(s, f, line);
   check_flow(s, f, line);
-  if ((line.facts.marks & kMarkComment) != 0)
-    comment_line(f, line);
-  else if (!s.begin_found)
-    check_declaration_line(s, f, line);
-  else
-    check_statement_line(s, f, line);
+  // The rest of a long line is told of once, as a line too long.
+  if (!line.continued) {
+    if ((line.facts.marks & kMarkComment) != 0)
+      comment_line(f, line);
+    else if (!s.begin_found)
+      check_declaration_line(s, f, line);
+    else
+      check_statement_line(s, f, line);
+  }
   if (s.end_line != 0) finish_flow(s, f, line.number);
 }
 
@@ -98,7 +103,7 @@ void finish_script(ScriptState& s, Findings& f, int last_line) {
     add_finding(f, 1, 1, Check::kMissingFrame, Severity::kError,
                 "no line holds 'begin': no assignment runs, and after the run \"Pascal Error - "
                 "'begin' not found\" is printed");
-  if (s.end_line == 0)
+  if (s.end_line == 0 && !s.cap_reported)
     add_finding(f, last_line < 1 ? 1 : last_line, 1, Check::kMissingFrame, Severity::kError,
                 "no line holds 'end.': the run goes on to the end of the file and then prints "
                 "\"Pascal Error - 'end.' not found\"");
