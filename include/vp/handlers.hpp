@@ -24,7 +24,7 @@ void place_builtins(Interpreter& it);
 // What a declaration line declares, read as pascal_var reads it (vtype 0 for a
 // variable, 1 for a constant); spans are indexes into the line.
 struct DeclarationRead {
-  bool declares;         // false: the line has no place for a name
+  bool declares;  // false: the line has no place for a name
   int name_start;
   int name_length;
   bool separator_found;  // ':' (or '=' for a constant) right after the name's blank

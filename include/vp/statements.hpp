@@ -17,10 +17,10 @@ using Action = void (*)(Interpreter&, int column);
 // What a row's statement does, as far as readers of the table other than the step
 // (the checker) need to know it.
 enum class Role : uint8_t {
-  kStatement,   // any other statement
-  kWrite,       // write and writeln: one blank after a comma is passed over
-  kInput,       // stores what standard input or the request holds into the named variable
-  kVarFirst,    // declarations: the first line of a section, and its continuation lines
+  kStatement,  // any other statement
+  kWrite,      // write and writeln: one blank after a comma is passed over
+  kInput,      // stores what standard input or the request holds into the named variable
+  kVarFirst,   // declarations: the first line of a section, and its continuation lines
   kVarMore,
   kConstFirst,
   kConstMore,
@@ -30,7 +30,7 @@ enum class Role : uint8_t {
   kWhileLess,
   kWhileMore,
   kWhileCount,
-  kLoopEnd,     // the " end;" of the while loops
+  kLoopEnd,  // the " end;" of the while loops
   kIf,
   kUntil,
   kGoto,

@@ -112,6 +112,8 @@ void check_assignment(ScriptState& s, Findings& f, const CheckedLine& line, int 
   }
   if (v.type == 's' && ops.concat_call) check_concat_commas(f, line);
   const bool copied = v.type == 's' ? !ops.plus : !ops.copy_blocked;
+  // A value written in the script, or a computed number, is no one's name.
+  if (copied || number) s.slots[slot].from_input = false;
   if (copied) {
     check_copied(s, f, line, slot);
     return;

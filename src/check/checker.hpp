@@ -109,9 +109,9 @@ Shown shown(const char* text, int length = -1);
 // A declared name, as the variable table holds it.
 struct Slot {
   char name[kNameSize];
-  char type;       // the type letter, 0 for none
-  bool constant;   // never assigned
-  bool from_input; // a statement fills it from standard input or the request
+  char type;        // the type letter, 0 for none
+  bool constant;    // never assigned
+  bool from_input;  // a statement fills it from standard input or the request
 };
 
 constexpr int kMaxGotos = 256;
@@ -139,11 +139,11 @@ struct ScriptState {
 
   bool program_found;
   bool begin_found;
-  int end_line;          // the line holding "end.", 0 before it
-  int end_column;        // where "end." stands in it
-  bool end_in_text;      // that line holds "end." inside other text
+  int end_line;      // the line holding "end.", 0 before it
+  int end_column;    // where "end." stands in it
+  bool end_in_text;  // that line holds "end." inside other text
   bool after_end_reported;
-  int handled;           // lines the run would handle (a long line counts twice)
+  int handled;  // lines the run would handle (a long line counts twice)
   bool cap_reported;
 
   // Loops and if blocks, by the line that opened them (0: none open).
@@ -166,8 +166,8 @@ struct ScriptState {
 struct CheckedLine {
   const char* text;  // without its line end
   int length;
-  int number;        // the line in the file, from 1
-  bool continued;    // the rest of a line longer than 255 characters
+  int number;      // the line in the file, from 1
+  bool continued;  // the rest of a line longer than 255 characters
   LineClass facts;
 };
 

@@ -30,10 +30,14 @@ constexpr const char kCheckUsage[] =
     "Usage: vp --check [--severity=error|warning|note] [--format=json] FILE...\n";
 
 bool parse_severity(const char* text, Severity* s) {
-  if (strcmp(text, "error") == 0) *s = Severity::kError;
-  else if (strcmp(text, "warning") == 0) *s = Severity::kWarning;
-  else if (strcmp(text, "note") == 0) *s = Severity::kNote;
-  else return false;
+  if (strcmp(text, "error") == 0)
+    *s = Severity::kError;
+  else if (strcmp(text, "warning") == 0)
+    *s = Severity::kWarning;
+  else if (strcmp(text, "note") == 0)
+    *s = Severity::kNote;
+  else
+    return false;
   return true;
 }
 
@@ -62,8 +66,9 @@ void print_finding(FILE* out, const Options& o, const char* path, const Finding&
   *first = false;
   fputs("{\"file\":", out);
   json_text(out, path);
-  fprintf(out, ",\"line\":%d,\"column\":%d,\"severity\":\"%s\",\"check\":\"%s\",\"message\":",
-          x.line, x.column, severity, name);
+  fprintf(out,
+          ",\"line\":%d,\"column\":%d,\"severity\":\"%s\",\"check\":\"%s\",\"message\":", x.line,
+          x.column, severity, name);
   json_text(out, x.message);
   fputc('}', out);
 }
@@ -119,8 +124,10 @@ int check_command(int argc, const char* const* argv, FILE* out, FILE* err) {
       break;
     }
     if (strncmp(a, "--severity=", 11) == 0 && parse_severity(a + 11, &o.shown)) continue;
-    if (strcmp(a, "--format=json") == 0) o.json = true;
-    else if (strcmp(a, "--format=text") == 0) o.json = false;
+    if (strcmp(a, "--format=json") == 0)
+      o.json = true;
+    else if (strcmp(a, "--format=text") == 0)
+      o.json = false;
     else {
       fprintf(err, "vp: unknown option '%s'\n%s", a, kCheckUsage);
       return 2;

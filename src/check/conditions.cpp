@@ -116,9 +116,8 @@ void check_condition(ScriptState& s, Findings& f, const CheckedLine& line, int r
   if (type != 's' && type != 'i' && type != 'r') {
     add_finding(f, line.number, column + 1, Check::kConditionNeverHolds,
                 until ? Severity::kError : Severity::kWarning,
-                "'%s' is %s variable: a comparison on it never holds%s",
-                shown(name, length).text, type_word(type),
-                until ? ", so the loop repeats until the 9,999-line cap" : "");
+                "'%s' is %s variable: a comparison on it never holds%s", shown(name, length).text,
+                type_word(type), until ? ", so the loop repeats until the 9,999-line cap" : "");
     return;
   }
   if (type != 's' && code == 4) {
@@ -158,7 +157,8 @@ void check_condition(ScriptState& s, Findings& f, const CheckedLine& line, int r
     return;
   }
   const char first = at(line, p);
-  const bool number = (first >= '0' && first <= '9') || first == '-' || first == '+' || first == '.';
+  const bool number =
+      (first >= '0' && first <= '9') || first == '-' || first == '+' || first == '.';
   if (until) {
     check_operand_names(s, f, line, line.text + p, q - p, p, true);
   } else {
@@ -221,7 +221,8 @@ void check_while_head(ScriptState& s, Findings& f, const CheckedLine& line, int 
     return;
   }
   int bound_slot = 0;
-  while (bound_slot < kSlots && strstr(line.text, s.slots[bound_slot].name) == nullptr) ++bound_slot;
+  while (bound_slot < kSlots && strstr(line.text, s.slots[bound_slot].name) == nullptr)
+    ++bound_slot;
   if (bound_slot != compared && bound_slot < kSlots) {
     const char* name = s.slots[bound_slot].name;
     const char* where = strstr(line.text, name);
@@ -291,7 +292,8 @@ void check_arguments(ScriptState& s, Findings& f, const CheckedLine& line, int r
     check_name_use(s, f, line, start, line.text + start, p - start, "nothing is written for it");
     const char d = at(line, p);
     if (d == ':') {
-      const bool further = at(line, p + 1) == ',' || at(line, p + 2) == ',' || at(line, p + 3) == ',';
+      const bool further =
+          at(line, p + 1) == ',' || at(line, p + 2) == ',' || at(line, p + 3) == ',';
       if (!further) return;
       p = static_cast<int>(strchr(line.text + p, ',') - line.text);
     }

@@ -64,7 +64,7 @@ struct Missing {
 };
 constexpr Missing kMissing[] = {
     {"for", "loops are written with while or repeat"},
-    {"else", "there is no else: write a second if with the opposite comparison"},
+    {"else", "write a second if with the opposite comparison"},
     {"case", "there is no case: write one if per value"},
     {"procedure", "there are no procedures: write the lines where they are needed"},
     {"function", "there are no functions: write the lines where they are needed"},
@@ -121,9 +121,8 @@ bool explain_keyword(Findings& f, const CheckedLine& line) {
       if (!exact && !kStatements[r].any_case) {
         does_nothing(f, line, "'%s' is found only in lower case", shown_k.text);
       } else if (blanks < 2) {
-        does_nothing(f, line,
-                     "a statement needs two blanks right before its keyword '%s'%s", shown_k.text,
-                     tab ? " (a tab does not count)" : "");
+        does_nothing(f, line, "a statement needs two blanks right before its keyword '%s'%s",
+                     shown_k.text, tab ? " (a tab does not count)" : "");
       } else {
         return false;  // its further condition failed: told by its own check
       }
@@ -132,8 +131,9 @@ bool explain_keyword(Findings& f, const CheckedLine& line) {
     const std::string_view kword = k.substr(0, static_cast<size_t>(kw));
     bool same;
     if (word == kw && starts_ignoring_case(t, kword, &same)) {
-      does_nothing(f, line, "the keyword is written '%s', exactly so (what follows the word "
-                            "counts)%s",
+      does_nothing(f, line,
+                   "the keyword is written '%s', exactly so (what follows the word "
+                   "counts)%s",
                    shown_k.text);
       return true;
     }
@@ -143,8 +143,7 @@ bool explain_keyword(Findings& f, const CheckedLine& line) {
     const std::string_view k = bare_keyword(close);
     char text[kShownSize];
     snprintf(text, sizeof(text), "%s", shown(k.data(), keyword_word(k)).text);
-    does_nothing(f, line, "'%s' is no statement; did you mean '%s'?",
-                 shown(t, word).text, text);
+    does_nothing(f, line, "'%s' is no statement; did you mean '%s'?", shown(t, word).text, text);
     return true;
   }
   return false;
@@ -164,16 +163,20 @@ void explain_does_nothing(ScriptState& s, Findings& f, const CheckedLine& line, 
   if (word > 0 && after[0] == ':' && after[1] == '=') {
     if (memchr(line.text, '\t', static_cast<size_t>(line.facts.indent)) != nullptr &&
         find_slot(s, t, word) >= 0) {
-      does_nothing(f, line, "an assignment is found only after blanks, and this line is "
-                            "indented with a tab%s", "");
+      does_nothing(f, line,
+                   "an assignment is found only after blanks, and this line is "
+                   "indented with a tab%s",
+                   "");
       return;
     }
     check_name_use(s, f, line, line.facts.indent, t, word, "the assignment does nothing");
     return;
   }
   if (word > 0 && after[0] == ':' && line.facts.indent > 0) {
-    does_nothing(f, line, "a label stands at the very start of its line, or goto never finds "
-                          "it%s", "");
+    does_nothing(f, line,
+                 "a label stands at the very start of its line, or goto never finds "
+                 "it%s",
+                 "");
     return;
   }
   if (t[0] == '{') {
@@ -224,7 +227,8 @@ void check_if_line(Findings& f, const CheckedLine& line, uint64_t rows, int if_r
     if (role == Role::kLoopEnd) continue;
     const std::string_view k = bare_keyword(r);
     const char* where = strstr(line.text, kStatements[r].keyword.data());
-    const int column = where == nullptr ? line.facts.indent : static_cast<int>(where - line.text) + 2;
+    const int column =
+        where == nullptr ? line.facts.indent : static_cast<int>(where - line.text) + 2;
     add_finding(f, line.number, column + 1, Check::kStatementOnIfLine, Severity::kError,
                 "'%s' on the if line runs whatever the condition: an if governs the next line "
                 "only; put it on a line of its own",

@@ -99,7 +99,9 @@ void suggest_name(const ScriptState& s, const char* name, int length, char* out,
       best = slot;
     }
   }
-  if (best >= 0) snprintf(out, static_cast<size_t>(size), "; did you mean '%s'?", shown(s.slots[best].name).text);
+  if (best >= 0)
+    snprintf(out, static_cast<size_t>(size), "; did you mean '%s'?",
+             shown(s.slots[best].name).text);
 }
 
 void check_name_use(ScriptState& s, Findings& f, const CheckedLine& line, int column,

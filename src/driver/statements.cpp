@@ -129,8 +129,8 @@ constexpr Row kStatements[] = {
      false, Role::kIf},
     {"  until ", kExact, nullptr, [](Interpreter& it, int c) { pascal_until(it, c); }, nullptr,
      false, Role::kUntil},
-    {"  goto ", kExact, nullptr, [](Interpreter& it, int c) { pascal_goto(it, c); }, nullptr,
-     false, Role::kGoto},
+    {"  goto ", kExact, nullptr, [](Interpreter& it, int c) { pascal_goto(it, c); }, nullptr, false,
+     Role::kGoto},
 };
 
 constexpr int kRowCount = sizeof(kStatements) / sizeof(kStatements[0]);
@@ -320,7 +320,7 @@ LineClass classify_line(const char* line, char* lowered) {
       c.marks |= kMarkTexts[m].mark;
   }
   if ((c.marks & kMarkProgram) != 0 && strchr(line, ';') == nullptr)
-    c.marks &= ~kMarkProgram;  // "program" counts only with a ';' on the line
+    c.marks &= ~kMarkProgram;                   // "program" counts only with a ';' on the line
   if ((c.marks & kMarkComment) != 0) return c;  // no statement of it runs
   c.keyword_rows = confirm_rows(line, lowered, scan.rows);
   c.rows = text_conditions_hold(line, c.keyword_rows);

@@ -116,9 +116,12 @@ void refresh_dir(Interpreter& it, int slot) {
 }
 
 const Builtin kBuiltins[kBuiltinCount] = {
-    {kSlotCwd, "SYSTEM.cwd", 's'},    {kSlotReturn, "XVALUE.return", 'i'},
-    {kSlotPi, "PI", 'r'},             {kSlotOs, "SYSTEM.os", 's'},
-    {kSlotInfo, "SYSTEM.info", 's'},  {kSlotCurrentDir, "GetCurrentDir", 's'},
+    {kSlotCwd, "SYSTEM.cwd", 's'},
+    {kSlotReturn, "XVALUE.return", 'i'},
+    {kSlotPi, "PI", 'r'},
+    {kSlotOs, "SYSTEM.os", 's'},
+    {kSlotInfo, "SYSTEM.info", 's'},
+    {kSlotCurrentDir, "GetCurrentDir", 's'},
 };
 
 void place_builtins(Interpreter& it) {

@@ -7,6 +7,7 @@ begin
   if n = 1 and s = 'a' then
     writeln('always');
   if n = 1 then writeln('always too');
+  writeln('between');
   if n = 1 then begin
     writeln('x');
   end;

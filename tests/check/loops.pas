@@ -11,7 +11,8 @@ begin
       j := j + 1;
     until j = 2;
     i := i + 1;
-  until i = 2;
+    read(n);
+  until i = n;
   while i < 1500 do
   begin
     i := i + 1;

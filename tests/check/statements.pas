@@ -18,6 +18,7 @@ begin
   m := 2;
   writeln('a', n, mm);
   read(nn);
+  writeln(N);
   writeln('see http://example.org');
   n := 1; // one
   // a comment line
