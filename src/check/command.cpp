@@ -110,30 +110,32 @@ bool read_script(FILE* fp) {
 
 }  // namespace
 
-int check_command(int argc, const char* const* argv, FILE* out, FILE* err) {
-  Options o;
-  int first_file = argc;
+namespace {
+
+// Reads the options; returns the index of the first script, or -1 after a usage
+// error has been told.
+int read_options(int argc, const char* const* argv, Options& o, FILE* err) {
   for (int i = 2; i < argc; ++i) {
     const char* a = argv[i];
-    if (strcmp(a, "--") == 0) {
-      first_file = i + 1;
-      break;
-    }
-    if (a[0] != '-' || a[1] == '\0') {
-      first_file = i;
-      break;
-    }
+    if (strcmp(a, "--") == 0) return i + 1 < argc ? i + 1 : -1;
+    if (a[0] != '-' || a[1] == '\0') return i;
     if (strncmp(a, "--severity=", 11) == 0 && parse_severity(a + 11, &o.shown)) continue;
-    if (strcmp(a, "--format=json") == 0)
-      o.json = true;
-    else if (strcmp(a, "--format=text") == 0)
-      o.json = false;
-    else {
-      fprintf(err, "vp: unknown option '%s'\n%s", a, kCheckUsage);
-      return 2;
+    if (strcmp(a, "--format=json") == 0 || strcmp(a, "--format=text") == 0) {
+      o.json = a[9] == 'j';
+      continue;
     }
+    fprintf(err, "vp: unknown option '%s'\n", a);
+    return -1;
   }
-  if (first_file >= argc) {
+  return -1;
+}
+
+}  // namespace
+
+int check_command(int argc, const char* const* argv, FILE* out, FILE* err) {
+  Options o;
+  const int first_file = read_options(argc, argv, o, err);
+  if (first_file < 0) {
     fputs(kCheckUsage, err);
     return 2;
   }
