@@ -41,6 +41,7 @@ enum class Check : uint8_t {
   kConditionSyntax,
   kConditionNeverHolds,
   kIfBlockInWhile,
+  kIfGovernsLoopEnd,
   kNestedIfBlock,
   kNestedLoop,
   kLoopWithoutEnd,

@@ -40,6 +40,7 @@ const CheckInfo kChecks[static_cast<int>(Check::kCount)] = {
     {"condition-syntax", kE},
     {"condition-never-holds", kW},
     {"if-block-in-while", kW},
+    {"if-governs-loop-end", kW},
     {"nested-if-block", kW},
     {"nested-loop", kE},
     {"loop-without-end", kE},

@@ -119,11 +119,19 @@ void governed_line(ScriptState& s, Findings& f, const CheckedLine& line) {
     s.if_block_in_while = s.open_while;
     return;
   }
-  for (uint64_t left = line.facts.rows; left != 0; left &= left - 1)
-    if (kStatements[std::countr_zero(left)].role == Role::kIf)
+  for (uint64_t left = line.facts.rows; left != 0; left &= left - 1) {
+    const Role role = kStatements[std::countr_zero(left)].role;
+    if (role == Role::kIf)
       add_finding(f, if_line, 1, Check::kNestedIfBlock, Severity::kWarning,
                   "this if governs the if line after it: when this condition is false only "
                   "that line is skipped, and the line it governs runs; use an if block");
+    if ((role == Role::kUntil && s.open_repeat != 0) ||
+        (role == Role::kLoopEnd && s.open_while != 0))
+      add_finding(f, if_line, 1, Check::kIfGovernsLoopEnd, Severity::kWarning,
+                  "this if governs the line that closes the loop (line %d): when the condition "
+                  "is false that line is skipped, and the loop neither goes back nor ends there",
+                  line.number);
+  }
   const bool comment = (line.facts.marks & kMarkComment) != 0;
   if (comment || is_blank_line(line))
     add_finding(f, if_line, 1, Check::kIfGovernsNothing, Severity::kError,
@@ -180,6 +188,13 @@ void check_flow(ScriptState& s, Findings& f, const CheckedLine& line) {
   for (uint64_t left = line.facts.rows; left != 0; left &= left - 1) {
     const int r = std::countr_zero(left);
     const Role role = kStatements[r].role;
+    if (role == Role::kUntil && s.open_if_block != 0 && s.open_repeat != 0 &&
+        s.open_repeat < s.open_if_block)
+      add_finding(f, s.open_if_block, 1, Check::kIfGovernsLoopEnd, Severity::kWarning,
+                  "this if block holds the until (line %d) of the repeat of line %d: when the "
+                  "condition is false the until is skipped, and the loop neither goes back nor "
+                  "ends there",
+                  line.number, s.open_repeat);
     if (role == Role::kRepeat || is_while(role)) {
       open_loop(s, f, line, role);
     } else if (role == Role::kLoopEnd) {

@@ -60,6 +60,17 @@ begin
       i := i + 1;
     until i = 5;
   end;
+  repeat
+    i := i + 1;
+    if i = 3 then
+  until i > 5;
+  repeat
+    i := i + 1;
+    if i > 9 then
+    begin
+      writeln('ten');
+  until i > 12;
+    end;
   while count 3 do
   begin
     writeln('no end');
