@@ -89,7 +89,7 @@ bool read_script(FILE* fp) {
     int length = static_cast<int>(strlen(text));
     const bool has_end = length > 0 && text[length - 1] == '\n';
     if (has_end) text[--length] = '\0';
-    if (!has_end && length == kLineSize - 1) {
+    if (!has_end && length == kLineSize - 1 && ended_line) {
       const int next = getc_unlocked(fp);
       if (next != EOF && next != '\n')
         add_finding(f, number, kLineSize, check::Check::kLineTooLong, Severity::kError,
