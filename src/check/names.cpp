@@ -16,8 +16,10 @@ void place_builtin_slots(ScriptState& s) {
 }
 
 int find_slot(const ScriptState& s, const char* name, int length) {
+  const char first = length > 0 ? name[0] : '\0';
   for (int slot = 0; slot < kSlots; ++slot) {
     const char* n = s.slots[slot].name;
+    if (n[0] != first) continue;
     if (static_cast<int>(strnlen(n, kNameSize)) == length && strncmp(n, name, length) == 0)
       return slot;
   }
@@ -129,10 +131,13 @@ void check_operand(ScriptState& s, Findings& f, const CheckedLine& line, const c
   const int n = length < kValueSize - 1 ? length : kValueSize - 1;
   memcpy(text, word, static_cast<size_t>(n));
   text[n] = '\0';
+  // Only names whose first character occurs in the text can occur in it.
+  bool present[256] = {};
+  for (int i = 0; i < n; ++i) present[static_cast<unsigned char>(text[i])] = true;
   int taken = -1;
   for (int slot = 0; slot < kSlots; ++slot) {
     const char* name = s.slots[slot].name;
-    if (name[0] == '\0' || strstr(text, name) == nullptr) continue;
+    if (!present[static_cast<unsigned char>(name[0])] || strstr(text, name) == nullptr) continue;
     taken = slot;
     if (first_wins) break;
   }
