@@ -199,9 +199,9 @@ void check_while_head(ScriptState& s, Findings& f, const CheckedLine& line, int 
 void check_operand_names(ScriptState& s, Findings& f, const CheckedLine& line, const char* text,
                          int length, int column, bool arithmetic);
 
-// Reports the line as doing nothing, for the reason format tells (with a and b).
-void does_nothing(Findings& f, const CheckedLine& line, const char* format, const char* a,
-                  const char* b = "");
+// Reports the line as doing nothing, for the reason the format tells.
+void does_nothing(Findings& f, const CheckedLine& line, const char* format, ...)
+    __attribute__((format(printf, 3, 4)));
 
 // Text helpers.
 bool is_blank_line(const CheckedLine& line);

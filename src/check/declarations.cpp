@@ -109,7 +109,7 @@ void check_declaration_line(ScriptState& s, Findings& f, const CheckedLine& line
   }
   if (taken) return;
   if (strstr(t, ":=") != nullptr) {
-    does_nothing(f, line, "assignments run only after the line holding 'begin'%s", "");
+    does_nothing(f, line, "assignments run only after the line holding 'begin'");
     return;
   }
   if (strchr(t, ':') != nullptr || strchr(t, '=') != nullptr) {
@@ -118,7 +118,7 @@ void check_declaration_line(ScriptState& s, Findings& f, const CheckedLine& line
                 "a line that continues one is indented by three to five blanks");
     return;
   }
-  does_nothing(f, line, "before the line holding 'begin' only declarations are taken%s", "");
+  does_nothing(f, line, "before the line holding 'begin' only declarations are taken");
 }
 
 }  // namespace vp::check

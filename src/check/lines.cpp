@@ -1,5 +1,6 @@
 // One line at a time: declarations before "begin", statements after it, and the
 // explanation of a line that no statement takes.
+#include <cstdarg>
 #include <cstring>
 
 #include "checker.hpp"
@@ -25,10 +26,12 @@ int comment_mark(const char* text, bool* quoted) {
   return -1;
 }
 
-void does_nothing(Findings& f, const CheckedLine& line, const char* format, const char* a,
-                  const char* b) {
+void does_nothing(Findings& f, const CheckedLine& line, const char* format, ...) {
   char why[kMessageSize];
-  snprintf(why, sizeof(why), format, a, b);
+  va_list args;
+  va_start(args, format);
+  vsnprintf(why, sizeof(why), format, args);
+  va_end(args);
   add_finding(f, line.number, line.facts.indent + 1, Check::kLineDoesNothing, Severity::kError,
               "this line does nothing: %s", why);
 }
@@ -133,7 +136,7 @@ bool explain_keyword(Findings& f, const CheckedLine& line) {
     if (word == kw && starts_ignoring_case(t, kword, &same)) {
       does_nothing(f, line,
                    "the keyword is written '%s', exactly so (what follows the word "
-                   "counts)%s",
+                   "counts)",
                    shown_k.text);
       return true;
     }
@@ -165,8 +168,7 @@ void explain_does_nothing(ScriptState& s, Findings& f, const CheckedLine& line, 
         find_slot(s, t, word) >= 0) {
       does_nothing(f, line,
                    "an assignment is found only after blanks, and this line is "
-                   "indented with a tab%s",
-                   "");
+                   "indented with a tab");
       return;
     }
     check_name_use(s, f, line, line.facts.indent, t, word, "the assignment does nothing");
@@ -175,13 +177,11 @@ void explain_does_nothing(ScriptState& s, Findings& f, const CheckedLine& line, 
   if (word > 0 && after[0] == ':' && line.facts.indent > 0) {
     does_nothing(f, line,
                  "a label stands at the very start of its line, or goto never finds "
-                 "it%s",
-                 "");
+                 "it");
     return;
   }
   if (t[0] == '{') {
-    does_nothing(f, line, "braces are no comment here: a comment is a line holding '//' or '(*'%s",
-                 "");
+    does_nothing(f, line, "braces are no comment here: a comment is a line holding '//' or '(*'");
     return;
   }
   if (explain_keyword(f, line)) return;
@@ -193,7 +193,7 @@ void explain_does_nothing(ScriptState& s, Findings& f, const CheckedLine& line, 
       return;
     }
   }
-  does_nothing(f, line, "no statement matches it, and it assigns no declared variable%s", "");
+  does_nothing(f, line, "no statement matches it, and it assigns no declared variable");
 }
 
 bool label_line(const ScriptState& s, const CheckedLine& line) {
