@@ -144,7 +144,7 @@ struct ScriptState {
   int end_column;    // where "end." stands in it
   bool end_in_text;  // that line holds "end." inside other text
   bool after_end_reported;
-  int handled;  // lines the run would handle (a long line counts twice)
+  int handled;  // lines the run would handle (a long line once per piece read)
   bool cap_reported;
 
   // Loops and if blocks, by the line that opened them (0: none open).
@@ -180,7 +180,7 @@ void finish_script(ScriptState& s, Findings& f, int last_line);
 void check_declaration_line(ScriptState& s, Findings& f, const CheckedLine& line);
 void check_statement_line(ScriptState& s, Findings& f, const CheckedLine& line);
 void check_flow(ScriptState& s, Findings& f, const CheckedLine& line);
-void finish_flow(ScriptState& s, Findings& f, int last_line);
+void finish_flow(ScriptState& s, Findings& f);
 
 // Names.
 void place_builtin_slots(ScriptState& s);

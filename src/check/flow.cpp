@@ -214,7 +214,7 @@ void check_flow(ScriptState& s, Findings& f, const CheckedLine& line) {
   }
 }
 
-void finish_flow(ScriptState& s, Findings& f, int last_line) {
+void finish_flow(ScriptState& s, Findings& f) {
   if (s.open_while != 0)
     add_finding(f, s.open_while, 1, Check::kLoopWithoutEnd, Severity::kError,
                 "no line holding ' end;' follows this while: its body never repeats");
@@ -224,7 +224,6 @@ void finish_flow(ScriptState& s, Findings& f, int last_line) {
   for (int i = 0; i < s.goto_count; ++i) goto_failed(s, f, s.gotos[i], 0);
   s.goto_count = 0;
   s.open_while = s.open_repeat = 0;
-  (void)last_line;
 }
 
 }  // namespace vp::check

@@ -90,11 +90,11 @@ void check_line(ScriptState& s, Findings& f, CheckedLine& line, char* lowered) {
     else
       check_statement_line(s, f, line);
   }
-  if (s.end_line != 0) finish_flow(s, f, line.number);
+  if (s.end_line != 0) finish_flow(s, f);
 }
 
 void finish_script(ScriptState& s, Findings& f, int last_line) {
-  if (s.end_line == 0) finish_flow(s, f, last_line);
+  if (s.end_line == 0) finish_flow(s, f);
   if (!s.program_found)
     add_finding(f, 1, 1, Check::kMissingFrame, Severity::kError,
                 "no line holds 'program' and ';': after the run \"Pascal Error - 'program' not "
