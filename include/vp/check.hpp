@@ -12,5 +12,8 @@ namespace vp {
 // 0 when no finding at error level, 1 when one, 2 for a usage error or an unreadable
 // file.
 int check_command(int argc, const char* const* argv, FILE* out, FILE* err);
+// Checks the one script read from fp and prints its findings, named name, to out;
+// returns 0, 1 as above, or 2 when fp cannot be read.
+int check_script(FILE* fp, const char* name, FILE* out);
 
 }  // namespace vp

@@ -130,7 +130,24 @@ int read_options(int argc, const char* const* argv, Options& o, FILE* err) {
   return -1;
 }
 
+// Prints the findings of the script just read; true when one is an error.
+bool print_findings(FILE* out, const Options& o, const char* path, bool* first) {
+  bool error = false;
+  for (int k = 0; k < g_findings.count; ++k) {
+    const Finding& x = g_findings.items[k];
+    if (x.severity == Severity::kError) error = true;
+    if (x.severity <= o.shown) print_finding(out, o, path, x, first);
+  }
+  return error;
+}
+
 }  // namespace
+
+int check_script(FILE* fp, const char* name, FILE* out) {
+  if (!read_script(fp)) return 2;
+  bool first = true;
+  return print_findings(out, Options{}, name, &first) ? 1 : 0;
+}
 
 int check_command(int argc, const char* const* argv, FILE* out, FILE* err) {
   Options o;
@@ -159,11 +176,7 @@ int check_command(int argc, const char* const* argv, FILE* out, FILE* err) {
       continue;
     }
     fclose(fp);
-    for (int k = 0; k < g_findings.count; ++k) {
-      const Finding& x = g_findings.items[k];
-      if (x.severity == Severity::kError && status == 0) status = 1;
-      if (x.severity <= o.shown) print_finding(out, o, path, x, &first);
-    }
+    if (print_findings(out, o, path, &first) && status == 0) status = 1;
     if (g_findings.dropped > 0)
       fprintf(err, "vp: %s: %d more findings not shown\n", path, g_findings.dropped);
   }
