@@ -17,10 +17,6 @@
 namespace vp {
 
 inline constexpr const char* kVersion = "1.3.2a";
-inline constexpr int kLineCap = 9999;  // handled lines after which a run stops
-
-// Finds the operator texts of a line in one pass.
-OperatorTexts operator_texts(const char* line);
 
 struct Interpreter {
   constexpr explicit Interpreter(Host& h) : host(h) {}

@@ -35,6 +35,9 @@ struct OperatorTexts {
   bool concat_call = false;  // "concat(": a string line joins by the function form
 };
 
+// Finds the operator texts of a line in one pass.
+OperatorTexts operator_texts(const char* line);
+
 // The facts the step takes from a line's text.
 struct LineFacts {
   uint64_t rows;   // bit r: the keyword of statement row r occurs in the line

@@ -11,6 +11,8 @@
 
 namespace vp {
 
+inline constexpr int kLineCap = 9999;  // handled lines after which a run stops
+
 // Built-in slots of the variable table.
 inline constexpr int kSlotCwd = 249;            // "SYSTEM.cwd"
 inline constexpr int kSlotReturn = 250;         // "XVALUE.return"

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "vp/line_cache.hpp"
+#include "vp/state.hpp"
 
 namespace vp {
 
@@ -16,6 +17,28 @@ struct Interpreter;
 using Condition = bool (*)(const Interpreter&);
 using TextCondition = bool (*)(const char* line);
 using Action = void (*)(Interpreter&, int column);
+
+// What a row's statement does, as far as readers of the table other than the step
+// (the checker) need to know it.
+enum class Role : uint8_t {
+  kStatement,  // any other statement
+  kWrite,      // write and writeln: one blank after a comma is passed over
+  kInput,      // stores what standard input or the request holds into the named variable
+  kVarFirst,   // declarations: the first line of a section, and its continuation lines
+  kVarMore,
+  kConstFirst,
+  kConstMore,
+  kLabelFirst,
+  kLabelMore,
+  kRepeat,
+  kWhileLess,
+  kWhileMore,
+  kWhileCount,
+  kLoopEnd,  // the " end;" of the while loops
+  kIf,
+  kUntil,
+  kGoto,
+};
 
 // One row of the statement table: a keyword searched anywhere in the line (in any
 // case, or exactly), an optional further condition on the run's state, and the
@@ -29,6 +52,7 @@ struct Row {
   Action action;
   TextCondition text_condition = nullptr;
   bool declaration = false;  // runs only before "begin"
+  Role role = Role::kStatement;
 };
 
 // Tested top to bottom on every line; every row that matches runs, so one line can
@@ -49,10 +73,10 @@ enum : uint32_t {
 
 // What a line's text alone says about it.
 struct LineClass {
-  uint64_t rows;   // rows whose keyword occurs and whose text condition holds; none
-                   // on a comment line
-  uint32_t marks;  // kMark bits
-  int indent;      // the index of the first character neither blank nor tab
+  uint64_t keyword_rows;  // rows whose keyword occurs; none on a comment line
+  uint64_t rows;          // of those, the rows whose text condition holds too
+  uint32_t marks;         // kMark bits
+  int indent;             // the index of the first character neither blank nor tab
 };
 
 // The classification of a line (terminated, at most a line buffer's text). Pure: it
@@ -60,6 +84,10 @@ struct LineClass {
 // Whether a matching row runs still depends on the run: its condition, and
 // declaration rows only before "begin".
 LineClass classify_line(const char* line);
+// Whether a declaration row of the given role takes line before "begin", in the
+// section block that the declarations before it left.
+bool section_takes(Role role, const char* line, Block block);
+bool declaration_row_takes(int row, const char* line, Block block);
 
 // Everything the step takes from the text of the line in it.line, searched afresh.
 LineFacts learn_line(const Interpreter& it);

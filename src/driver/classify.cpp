@@ -95,8 +95,14 @@ LineClass classify_line(const char* line) {
   if ((found.marks & kMarkProgram) != 0 && strchr(line, ';') == nullptr)
     found.marks &= ~kMarkProgram;  // "program" counts only with a ';' on the line
   if ((found.marks & kMarkComment) != 0) return found;  // no statement of it runs
-  found.rows = text_conditions_hold(line, confirm_rows(line, scan.rows));
+  found.keyword_rows = confirm_rows(line, scan.rows);
+  found.rows = text_conditions_hold(line, found.keyword_rows);
   return found;
+}
+
+bool declaration_row_takes(int row, const char* line, Block block) {
+  return row >= 0 && row < kRowCount && kStatements[row].declaration &&
+         section_takes(kStatements[row].role, line, block);
 }
 
 LineFacts learn_line(const Interpreter& it) {

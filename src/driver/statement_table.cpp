@@ -9,6 +9,19 @@
 
 namespace vp {
 
+bool section_takes(Role role, const char* line, Block block) {
+  switch (role) {
+    case Role::kVarMore:
+      return strchr(line, ':') != nullptr && block == Block::var;
+    case Role::kConstMore:
+      return strchr(line, '=') != nullptr && block == Block::constant;
+    case Role::kLabelMore:
+      return block == Block::label;
+    default:
+      return true;
+  }
+}
+
 namespace {
 
 constexpr bool kAnyCase = true;
@@ -18,13 +31,13 @@ bool before_begin(const Interpreter& it) {
   return !it.begin_found;
 }
 bool var_continuation(const Interpreter& it) {
-  return !it.begin_found && strchr(it.line, ':') != nullptr && it.block == Block::var;
+  return !it.begin_found && section_takes(Role::kVarMore, it.line, it.block);
 }
 bool const_continuation(const Interpreter& it) {
-  return !it.begin_found && strchr(it.line, '=') != nullptr && it.block == Block::constant;
+  return !it.begin_found && section_takes(Role::kConstMore, it.line, it.block);
 }
 bool label_continuation(const Interpreter& it) {
-  return !it.begin_found && it.block == Block::label;
+  return !it.begin_found && section_takes(Role::kLabelMore, it.line, it.block);
 }
 bool while_less_line(const char* line) {
   return contains(line, " <") && contains(line, "do");
@@ -45,7 +58,8 @@ bool single_condition(const char* line) {
 constexpr Row kStatements[] = {
     {"  wround(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_wround(it, c); }},
     {"  wsqrt(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_wsqrt(it, c); }},
-    {"  write(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_writeln(it, c); }},
+    {"  write(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_writeln(it, c); }, nullptr,
+     false, Role::kWrite},
     {"  append(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_rewrite(it, c); }},
     {"  rewrite(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_rewrite(it, c); }},
     {"  findrp(", kAnyCase, nullptr, [](Interpreter& it, int c) { v_pascal_findrp(it, c); }},
@@ -56,23 +70,30 @@ constexpr Row kStatements[] = {
      [](Interpreter& it, int c) {
        pascal_writeln(it, c);
        out_char(it, '\n');
-     }},
+     },
+     nullptr, false, Role::kWrite},
     {"  writewc(", kAnyCase, nullptr, [](Interpreter& it, int c) { v_pascal_writewc(it, c); }},
-    {"  read(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_read(it, c); }},
-    {"  readln(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_read(it, c); }},
+    {"  read(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_read(it, c); }, nullptr,
+     false, Role::kInput},
+    {"  readln(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_read(it, c); }, nullptr,
+     false, Role::kInput},
     {"  query_remote_web_client(", kAnyCase, nullptr,
      [](Interpreter& it, int) { query_remote_web_client(it); }},
     {"  read_version(", kAnyCase, nullptr,
      [](Interpreter& it, int c) { v_pascal_read_version(it, c); }},
     {"  read_http_user_agent(", kAnyCase, nullptr,
-     [](Interpreter& it, int c) { read_http_user_agent(it, it.line, c); }},
+     [](Interpreter& it, int c) { read_http_user_agent(it, it.line, c); }, nullptr, false,
+     Role::kInput},
     {"  read_query_string(", kAnyCase, nullptr,
-     [](Interpreter& it, int c) { read_query_string(it, it.line, c); }},
+     [](Interpreter& it, int c) { read_query_string(it, it.line, c); }, nullptr, false,
+     Role::kInput},
     {"  read_remote_addr(", kAnyCase, nullptr,
-     [](Interpreter& it, int c) { read_remote_addr(it, it.line, c); }},
+     [](Interpreter& it, int c) { read_remote_addr(it, it.line, c); }, nullptr, false,
+     Role::kInput},
     {"  read_date(", kAnyCase, nullptr, [](Interpreter& it, int c) { v_pascal_read_date(it, c); }},
     {"  read_content_length(", kAnyCase, nullptr,
-     [](Interpreter& it, int c) { read_content_length(it, it.line, c); }},
+     [](Interpreter& it, int c) { read_content_length(it, it.line, c); }, nullptr, false,
+     Role::kInput},
     {"  halt;", kAnyCase, nullptr, [](Interpreter& it, int) { pascal_halt(it, it.line); }},
     {"  halt(", kAnyCase, nullptr, [](Interpreter& it, int) { pascal_halt(it, it.line); }},
     {"  writewh(", kAnyCase, nullptr, [](Interpreter& it, int) { v_pascal_writewh(it); }},
@@ -81,27 +102,33 @@ constexpr Row kStatements[] = {
     {"  exec('", kAnyCase, nullptr, [](Interpreter& it, int) { v_pascal_system(it, it.line); }},
     {"  delay(", kAnyCase, nullptr, [](Interpreter& it, int) { pascal_delay(it, it.line); }},
     {"const", kExact, before_begin, [](Interpreter& it, int) { pascal_var(it, true); }, nullptr,
-     true},
+     true, Role::kConstFirst},
     {"var ", kExact, before_begin, [](Interpreter& it, int) { pascal_var(it, false); }, nullptr,
-     true},
+     true, Role::kVarFirst},
     {"   ", kExact, var_continuation, [](Interpreter& it, int) { pascal_var(it, false); }, nullptr,
-     true},
+     true, Role::kVarMore},
     {"   ", kExact, const_continuation, [](Interpreter& it, int) { pascal_var(it, true); }, nullptr,
-     true},
+     true, Role::kConstMore},
     {"   ", kExact, label_continuation, [](Interpreter& it, int) { pascal_label(it); }, nullptr,
-     true},
-    {"label ", kExact, before_begin, [](Interpreter& it, int) { pascal_label(it); }, nullptr, true},
-    {"  repeat", kExact, nullptr, [](Interpreter& it, int) { repeat_mark(it); }},
+     true, Role::kLabelMore},
+    {"label ", kExact, before_begin, [](Interpreter& it, int) { pascal_label(it); }, nullptr, true,
+     Role::kLabelFirst},
+    {"  repeat", kExact, nullptr, [](Interpreter& it, int) { repeat_mark(it); }, nullptr, false,
+     Role::kRepeat},
     {"  while ", kExact, nullptr, [](Interpreter& it, int) { while_less_head(it); },
-     while_less_line},
+     while_less_line, false, Role::kWhileLess},
     {"  while ", kExact, nullptr, [](Interpreter& it, int) { while_more_head(it); },
-     while_more_line},
+     while_more_line, false, Role::kWhileMore},
     {"  while count ", kExact, nullptr, [](Interpreter& it, int) { while_count_head(it); },
-     while_count_line},
-    {" end;", kExact, while_end_pending, [](Interpreter& it, int) { while_end(it); }},
-    {"  if ", kExact, nullptr, [](Interpreter& it, int c) { pascal_if(it, c); }, single_condition},
-    {"  until ", kExact, nullptr, [](Interpreter& it, int c) { pascal_until(it, c); }},
-    {"  goto ", kExact, nullptr, [](Interpreter& it, int c) { pascal_goto(it, c); }},
+     while_count_line, false, Role::kWhileCount},
+    {" end;", kExact, while_end_pending, [](Interpreter& it, int) { while_end(it); }, nullptr,
+     false, Role::kLoopEnd},
+    {"  if ", kExact, nullptr, [](Interpreter& it, int c) { pascal_if(it, c); }, single_condition,
+     false, Role::kIf},
+    {"  until ", kExact, nullptr, [](Interpreter& it, int c) { pascal_until(it, c); }, nullptr,
+     false, Role::kUntil},
+    {"  goto ", kExact, nullptr, [](Interpreter& it, int c) { pascal_goto(it, c); }, nullptr, false,
+     Role::kGoto},
 };
 
 constexpr int kRowCount = sizeof(kStatements) / sizeof(kStatements[0]);

@@ -50,34 +50,57 @@ constexpr TypeWord kTypes[] = {
 
 }  // namespace
 
+DeclarationRead read_declaration(const char* text, bool constant) {
+  DeclarationRead d = {};
+  const LineView line(text);
+  const int col = name_column(text);
+  // No place for a name (a bare "const" line, a name starting with a blank): nothing
+  // to declare.
+  if (col < 0 || ends_word(line[col])) return d;
+  d.declares = true;
+  d.name_start = col;
+  int p = col;
+  while (!ends_word(line[p])) ++p;
+  d.name_length = p - col;
+  ++p;  // past the blank after the name
+  d.separator_found = line[p] == (constant ? '=' : ':');
+  d.type_start = p + 2;
+  for (const TypeWord& t : kTypes)
+    if (static_cast<char>(t.type) == line[p + 2]) d.type = t.type;
+  d.has_equals = contains(text, " = ");
+  if (constant && d.has_equals) {
+    p += 2;
+    d.value_start = p;
+    if (line[p] != '\0') ++p;
+    while (line[p] != ';' && !ends_word(line[p])) ++p;
+    d.value_length = p - d.value_start;
+  }
+  return d;
+}
+
 void pascal_var(Interpreter& it, bool constant) {
   // The trace and the messages tell the two kinds by number, 0 and 1.
   const int vtype = constant ? 1 : 0;
   it.block = constant ? Block::constant : Block::var;
-  const LineView line(it.line);
-  int col = name_column(it.line);
-  // No place for a name (a bare "const" line, a name starting with a blank): nothing
-  // to declare.
-  if (col < 0 || ends_word(line[col])) return;
+  const DeclarationRead d = read_declaration(it.line, constant);
+  if (!d.declares) return;
   const int n = it.vars.count;
   if (n >= kMaxDeclarations) {
     out_text(it, "Pascal Error - Variable table full\n");
     return;
   }
 
-  int p = col;
   Text<kNameSize> name;
-  while (!ends_word(line[p])) name.push(line[p++]);
+  name.assign(it.line + d.name_start, d.name_length);
   copy_cut(it.vars.names[n], kNameSize, name.c_str());
   trace(it, "**[VAR] Look at allocation: '%s'\n", it.vars.names[n]);
 
-  ++p;  // past the blank after the name
-  if (vtype == 0 && line[p] != ':') out_text(it, "Pascal Error - Expecting ':' with var\n");
-  if (vtype == 1 && line[p] != '=') out_text(it, "Pascal Error - Expecting '=' with var\n");
+  if (!d.separator_found)
+    out_text(it, constant ? "Pascal Error - Expecting '=' with var\n"
+                          : "Pascal Error - Expecting ':' with var\n");
 
-  const char letter = line[p + 2];
   for (const TypeWord& t : kTypes) {
-    if (static_cast<char>(t.type) != letter) continue;
+    if (t.type != d.type) continue;
     it.vars.types[n] = t.type;
     it.vars.constant[n] = constant;
     if (t.type == VarType::string)
@@ -86,19 +109,16 @@ void pascal_var(Interpreter& it, bool constant) {
       trace(it, t.trace, vtype, vtype);
     break;
   }
-  p += 2;
 
-  const bool has_equals = contains(it.line, " = ");
-  if (vtype == 1 && has_equals) {
+  if (constant && d.has_equals) {
     trace(it, "**[VAR] Marked constant %d and we have an '=' \n", vtype);
     Text<kValueSize> value;
-    if (line[p] != '\0') value.push(line[p++]);
-    while (line[p] != ';' && !ends_word(line[p])) value.push(line[p++]);
+    value.assign(it.line + d.value_start, d.value_length);
     copy_cut(it.vars.values[n], kValueSize, value.c_str());
     it.vars.constant[n] = true;
     trace(it, "**[VAR] Constant has a set value \n");
   }
-  if (it.vars.constant[n] && !has_equals) out_text(it, "Pascal Error: Constant value not set \n");
+  if (it.vars.constant[n] && !d.has_equals) out_text(it, "Pascal Error: Constant value not set \n");
   ++it.vars.count;
 }
 

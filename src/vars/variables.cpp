@@ -122,14 +122,18 @@ void refresh_dir(Interpreter& it, int slot) {
   trace(it, "**[Main] var system return '%s' \n", it.vars.values[slot]);
 }
 
+const Builtin kBuiltins[kBuiltinCount] = {
+    {kSlotCwd, "SYSTEM.cwd", VarType::string},
+    {kSlotReturn, "XVALUE.return", VarType::integer},
+    {kSlotPi, "PI", VarType::real},
+    {kSlotOs, "SYSTEM.os", VarType::string},
+    {kSlotInfo, "SYSTEM.info", VarType::string},
+    {kSlotCurrentDir, "GetCurrentDir", VarType::string},
+};
+
 void place_builtins(Interpreter& it) {
-  place(it, kSlotCwd, "SYSTEM.cwd", VarType::string);
-  place(it, kSlotReturn, "XVALUE.return", VarType::integer);
-  place(it, kSlotPi, "PI", VarType::real);
+  for (const Builtin& b : kBuiltins) place(it, b.slot, b.name, b.type);
   set_value(it, kSlotPi, "3.14159265");
-  place(it, kSlotOs, "SYSTEM.os", VarType::string);
-  place(it, kSlotInfo, "SYSTEM.info", VarType::string);
-  place(it, kSlotCurrentDir, "GetCurrentDir", VarType::string);
   char name[32];
   char description[100];
   get_system(it, name, sizeof(name), description, sizeof(description));
