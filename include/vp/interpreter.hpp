@@ -30,8 +30,8 @@ struct Interpreter {
   int indent = 0;             // the index of its first character neither blank nor tab
   ScriptReader script;        // the script: its read place is the program counter
 
-  VariableTable vars;
-  LabelTable labels;
+  VariableTable vars;         // the variables, built-ins included
+  LabelTable labels;          // the labels the declarations named
   Block block = Block::none;  // the declaration section the last declaration opened
   bool tracing = false;       // trace mode: a line for each decision taken
 
@@ -44,9 +44,9 @@ struct Interpreter {
   // its time on new inputs rather than on the ten-thousandth pass of a loop.
   int line_cap = kLineCap;
 
-  Loops loops;
-  OutputFile file;
-  OutputBuffer out;
+  Loops loops;       // where repeat and the while loops go back to
+  OutputFile file;   // the output text file
+  OutputBuffer out;  // standard output, not yet handed to the host
   // A write to standard output or to the output text file failed: the run ends with
   // status 1 however it ends, and standard output's failure is told once.
   bool write_failed = false;
@@ -60,7 +60,7 @@ struct Interpreter {
   // The plans kept with that line while they may stand in (see line_plan): set by
   // the step, cleared by every read of a further line.
   LinePlans* line_plans = nullptr;
-  LineCache line_cache = {};
+  LineCache line_cache = {};  // facts and plans of lines seen before, by place
 };
 
 // The one rule for the plans kept with a line: the plan of the given kind for the
