@@ -116,6 +116,11 @@ constexpr Row kStatements[] = {
     {"  if ", kExact, nullptr, [](Interpreter& it, int c) { pascal_if(it, c); }, single_condition},
     {"  until ", kExact, nullptr, [](Interpreter& it, int c) { pascal_until(it, c); }},
     {"  goto ", kExact, nullptr, [](Interpreter& it, int c) { pascal_goto(it, c); }},
+    // Extensions: after every row of the language, so that no script changes meaning.
+    {"  read_form(", kAnyCase, nullptr,
+     [](Interpreter& it, int c) { read_form(it, it.stread, c); }},
+    {"  read_cookie(", kAnyCase, nullptr,
+     [](Interpreter& it, int c) { read_cookie(it, it.stread, c); }},
 };
 
 constexpr size_t kRowCount = sizeof(kStatements) / sizeof(kStatements[0]);

@@ -10,8 +10,10 @@ namespace {
 // cannot print a gigabyte of blanks.
 constexpr int kMaxWidth = 4096;
 
-// The characters HTML treats specially, in the order of their escape codes (1 to 5).
-constexpr char kSpecial[] = " <>&\"";
+// The characters HTML treats specially, in the order of their escape codes (1 to 6).
+// A quoted text ends at its single quote, so only values can hold the last one; it
+// would end a single-quoted attribute.
+constexpr char kSpecial[] = " <>&\"'";
 
 void out_escaped_char(Interpreter& it, char c) {
   const char* hit = c == '\0' ? nullptr : strchr(kSpecial, c);
@@ -80,8 +82,9 @@ int variable(Interpreter& it, const LineView& line, int column, bool* further) {
 }  // namespace
 
 void echo_wc(Interpreter& it, int code) {
-  static constexpr const char* kEntities[] = {"", "&nbsp;", "&lt;", "&gt;", "&amp;", "&quot;"};
-  if (code >= 1 && code <= 5) out_text(it, kEntities[code]);
+  static constexpr const char* kEntities[] = {"",      "&nbsp;", "&lt;", "&gt;",
+                                              "&amp;", "&quot;", "&#39;"};
+  if (code >= 1 && code <= 6) out_text(it, kEntities[code]);
 }
 
 void echo_wc_text(Interpreter& it, const char* text) {
