@@ -10,7 +10,7 @@ begin
     writeln(book, message);
     closefile(book);
   end;
-  writeln('<html><head><title>Guest book</title></head><body>');
+  writeln('<html><head><meta charset="utf-8"><title>Guest book</title></head><body>');
   writeln('<h1>Guest book</h1>');
   if message <> '' then
   begin

@@ -5,7 +5,7 @@ begin
   writewh();
   read_form(words,'q');
   read_form(lang,'lang');
-  writeln('<html><head><title>Search</title></head><body>');
+  writeln('<html><head><meta charset="utf-8"><title>Search</title></head><body>');
   writeln('<form method="get" action="search.pas">');
   write('<p><input name="q" value="');
   writewc(words);

@@ -6,7 +6,7 @@ begin
   delete(seen,21,99);
   writeln('Set-Cookie: visits=', seen, '; Path=/; SameSite=Strict');
   writewh();
-  writeln('<html><head><title>Visits</title></head><body>');
+  writeln('<html><head><meta charset="utf-8"><title>Visits</title></head><body>');
   write('<p>Your visits, a star each: <span id="stars">');
   writewc(seen);
   writeln('</span></p>');
