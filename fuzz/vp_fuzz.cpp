@@ -5,8 +5,9 @@
 // Input layout: one control byte, then the script, then up to eight further fields,
 // each introduced by the separator "\n\x01\n": standard input (which is also the
 // body of a POST), QUERY_STRING, HTTP_USER_AGENT, REMOTE_ADDR, CONTENT_LENGTH,
-// REQUEST_METHOD, CONTENT_TYPE, HTTP_COOKIE. A missing field is an unset variable. Control byte: bit 0 trace mode, bit 1 exec replaces the process,
-// bit 2 the working directory cannot be read, bit 3 a release file is present.
+// REQUEST_METHOD, CONTENT_TYPE, HTTP_COOKIE. A missing field is an unset variable.
+// Control byte: bit 0 trace mode, bit 1 exec replaces the process, bit 2 the working
+// directory cannot be read, bit 3 a release file is present.
 #include <cstddef>
 #include <cstdint>
 #include <new>

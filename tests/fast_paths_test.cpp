@@ -75,8 +75,7 @@ TEST(FastPaths, QuickRowSearchFindsWhatAFullSearchFinds) {
                           "label ",   "x",        ":=",       "'",       ";",        "(",
                           " ",        "  ",       "   ",      "\t",      "\n",       "e",
                           "L",        "insert(",  "findrp(",  "DELETE(", "findow(",  "closefile(",
-                          "append(",  "rewrite(", " <",       " >",      "do",       " and",
-                          "Read_Form(", "read_cookie("};
+                          "append(",  "rewrite(", " <",       " >",      "do",       " and"};
   std::mt19937 random(41);
   vp::MemoryHost host;
   auto it = std::make_unique<vp::Interpreter>(host);

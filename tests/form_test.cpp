@@ -1,11 +1,12 @@
 // Form fields and cookies: the decoders on their own, then read_form over requests
 // whose body cannot be trusted, through the test host.
+#include "vp/form.hpp"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "harness.hpp"
-#include "vp/form.hpp"
 
 using vp::testing::program;
 using vp::testing::run_script;

@@ -3,8 +3,9 @@
 // the body of a form sent with POST, which the first read_form that needs it reads
 // from standard input, exactly CONTENT_LENGTH bytes, and keeps for the rest of the
 // run; a script that never asks for a field reads standard input as it stands.
-#include "vp/arguments.hpp"
 #include "vp/form.hpp"
+
+#include "vp/arguments.hpp"
 #include "vp/handlers.hpp"
 
 namespace vp {
