@@ -5,6 +5,8 @@
 // run; a script that never asks for a field reads standard input as it stands.
 #include "vp/form.hpp"
 
+#include <strings.h>
+
 #include "vp/arguments.hpp"
 #include "vp/handlers.hpp"
 
