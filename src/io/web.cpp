@@ -15,10 +15,23 @@ constexpr int kMaxWidth = 4096;
 // would end a single-quoted attribute.
 constexpr char kSpecial[] = " <>&\"'";
 
+// The escape code of every byte, 0 for the bytes written as they are: one look per
+// character of a page's text.
+struct EscapeCodes {
+  unsigned char code[256];
+};
+constexpr EscapeCodes make_escape_codes() {
+  EscapeCodes codes = {};
+  for (int i = 0; kSpecial[i] != '\0'; ++i)
+    codes.code[static_cast<unsigned char>(kSpecial[i])] = static_cast<unsigned char>(i + 1);
+  return codes;
+}
+constexpr EscapeCodes kEscapeCodes = make_escape_codes();
+
 void out_escaped_char(Interpreter& it, char c) {
-  const char* hit = c == '\0' ? nullptr : strchr(kSpecial, c);
-  if (hit != nullptr)
-    echo_wc(it, static_cast<int>(hit - kSpecial) + 1);
+  const int code = kEscapeCodes.code[static_cast<unsigned char>(c)];
+  if (code != 0)
+    echo_wc(it, code);
   else
     out_char(it, c);
 }
