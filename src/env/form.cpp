@@ -86,15 +86,17 @@ void load_body(Interpreter& it) {
     trace(it, "**[read_form] body not read: %s\n", reason);
     return;
   }
-  char* data = static_cast<char*>(malloc(length == 0 ? 1 : length));
-  if (data == nullptr) return;
-  const size_t got = it.host.read_in_block(data, length);
+  // The body owns the buffer before the read, so a host that ends the request while
+  // reading cannot lose it.
+  body.data = static_cast<char*>(malloc(length == 0 ? 1 : length));
+  if (body.data == nullptr) return;
+  const size_t got = it.host.read_in_block(body.data, length);
   if (got != length) {
-    free(data);
+    free(body.data);
+    body.data = nullptr;
     trace(it, "**[read_form] body not read: it ended after %zu of %zu bytes\n", got, length);
     return;
   }
-  body.data = data;
   body.size = length;
   body.state = BodyState::kRead;
   trace(it, "**[read_form] body of %zu bytes read\n", length);
