@@ -7,7 +7,9 @@
 // body of a POST), QUERY_STRING, HTTP_USER_AGENT, REMOTE_ADDR, CONTENT_LENGTH,
 // REQUEST_METHOD, CONTENT_TYPE, HTTP_COOKIE. A missing field is an unset variable.
 // Control byte: bit 0 trace mode, bit 1 exec replaces the process, bit 2 the working
-// directory cannot be read, bit 3 a release file is present.
+// directory cannot be read, bit 3 a release file is present, bit 4 warnings (when not
+// tracing), bit 5 a web server's request naming f.pas, and bit 6 standard output and
+// the output file "full" failing as on a full disk.
 #include <cstddef>
 #include <cstdint>
 #include <new>
@@ -53,6 +55,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   host.cwd_fails = (control & 4) != 0;
   host.clock = 86400 * 365;
   if ((control & 8) != 0) host.probe["/etc/debian_version"] = "12.5\n";
+  if ((control & 32) != 0) {
+    host.env["GATEWAY_INTERFACE"] = "CGI/1.1";
+    host.env["SCRIPT_FILENAME"] = "f.pas";
+  }
+  host.out_full = (control & 64) != 0;
+  host.full_file = "full";
 
   std::string_view field;
   next_field(&field);
@@ -61,7 +69,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const char* name : kEnvNames)
     if (next_field(&field)) host.env[name] = std::string(field);
 
-  const char* argv[] = {"vp", "f.pas", (control & 1) != 0 ? "-d" : "-"};
+  const char* flag = (control & 1) != 0 ? "-d" : (control & 16) != 0 ? "-w" : "-";
+  const char* argv[] = {"vp", "f.pas", flag};
   auto* it = new (interpreter_space) vp::Interpreter(host);
   // A loop that runs to the cap exercises the same code at pass 1000 as at pass 9999,
   // at a tenth of the cost.
