@@ -144,6 +144,24 @@ TEST(ReadForm, BodyOnlyWhenWholeAndWithinTheCap) {
   }
 }
 
+TEST(ReadForm, UploadsWarnOnceWithWarningsOn) {
+  const std::string script = program("var v : string;\n",
+                                     "  read_form(v,'a');\n  read_form(v,'b');\n"
+                                     "  writeln(v);\n");
+  for (const char* flag : {"-", "-w"}) {
+    vp::MemoryHost host;
+    host.input = "--x\r\nContent-Disposition: form-data; name=\"a\"\r\n\r\n1\r\n--x--\r\n";
+    host.env["REQUEST_METHOD"] = "POST";
+    host.env["CONTENT_TYPE"] = "multipart/form-data; boundary=x";
+    host.env["CONTENT_LENGTH"] = std::to_string(host.input.size());
+    host.env["QUERY_STRING"] = "b=query";
+    EXPECT_EQ(run_script(host, script, {flag}).out, "query\n");
+    EXPECT_EQ(host.err, flag[1] == 'w' ? "t.pas:4: warning: uploads (multipart/form-data) are not "
+                                         "supported: read_form takes no field from the body\n"
+                                       : "");
+  }
+}
+
 TEST(ReadForm, MegabyteBodyAtTheCap) {
   vp::MemoryHost host;
   const std::string body = "a=" + std::string(vp::kBodyCap - 7, 'x') + "&b=ok";
@@ -178,6 +196,8 @@ class EndingHost final : public vp::Host {
   int bytes_left = 3;
 
   void write_out(const char* data, size_t size) override { inner.write_out(data, size); }
+  const char* out_failure() override { return inner.out_failure(); }
+  void write_err(const char* data, size_t size) override { inner.write_err(data, size); }
   int read_in() override {
     if (bytes_left-- == 0) throw vp::ProcessExit{0};
     return inner.read_in();
@@ -188,6 +208,10 @@ class EndingHost final : public vp::Host {
   time_t now() override { return inner.now(); }
   FILE* open_script(const char* path) override { return inner.open_script(path); }
   FILE* open_append(const char* path) override { return inner.open_append(path); }
+  bool identify(const char* path, vp::FileIdentity* id, bool* missing) override {
+    return inner.identify(path, id, missing);
+  }
+  bool identify(FILE* stream, vp::FileIdentity* id) override { return inner.identify(stream, id); }
   int probe_file(const char* path, char* line, int size) override {
     return inner.probe_file(path, line, size);
   }

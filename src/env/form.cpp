@@ -9,6 +9,7 @@
 
 #include "vp/arguments.hpp"
 #include "vp/handlers.hpp"
+#include "vp/warnings.hpp"
 
 namespace vp {
 
@@ -74,6 +75,9 @@ void load_body(Interpreter& it) {
   if (method == nullptr || strcmp(method, "POST") != 0) return;
   const char* type = env_text(it, "CONTENT_TYPE");
   if (media_type_is(type, kMultipartType)) {
+    warn(it,
+         "uploads (multipart/form-data) are not supported: read_form takes no field "
+         "from the body");
     trace(it, "**[read_form] body not read: uploads (multipart/form-data) are not supported\n");
     return;
   }
