@@ -132,8 +132,8 @@ constexpr Row kStatements[] = {
     {"  goto ", kExact, nullptr, [](Interpreter& it, int c) { pascal_goto(it, c); }, nullptr, false,
      Role::kGoto},
     // Extensions: after every row of the language, so that no script changes meaning.
-    {"  read_form(", kAnyCase, nullptr,
-     [](Interpreter& it, int c) { read_form(it, it.stread, c); }, nullptr, false, Role::kForm},
+    {"  read_form(", kAnyCase, nullptr, [](Interpreter& it, int c) { read_form(it, it.stread, c); },
+     nullptr, false, Role::kForm},
     {"  read_cookie(", kAnyCase, nullptr,
      [](Interpreter& it, int c) { read_cookie(it, it.stread, c); }, nullptr, false, Role::kForm},
 };
