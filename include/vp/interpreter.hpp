@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "vp/form.hpp"
 #include "vp/host.hpp"
 #include "vp/line_cache.hpp"
 #include "vp/script_reader.hpp"
@@ -52,6 +53,8 @@ struct Interpreter {
   bool write_failed = false;
   bool out_failure_told = false;
   Warnings warnings = {};  // -w or VP_WARNINGS=1
+
+  RequestBody body;  // the fields of a form sent with POST, once read_form needs them
 
   // The operator texts of the line the step began with, while no handler has read
   // another line (texts_generation equal to script.generation).
