@@ -156,12 +156,20 @@ struct LineCacheEntry {
   char text[kLineSize];  // the line as read, to tell a changed script
 
   // Keeps the text of the line just read into a claimed entry, with the fill that
-  // held it.
+  // held it; a text that does not end a line (see ends_line) notes none.
   void keep(const char* line, int n, unsigned from_fill) {
     if (n <= 0 || n >= kLineSize) return;  // left unkept: never a hit
     length = n;
-    fill = from_fill;
     memcpy(text, line, static_cast<size_t>(n));
+    fill = ends_line() ? from_fill : 0;
+  }
+
+  // Whether the text is a whole line or a full piece of a longer one, so the same
+  // bytes at the place are read as this line and no other. The last line of a script
+  // without a line end is not: the script may have grown since. (keep notes a fill
+  // only for such a text, so a hit by the fill needs no such test.)
+  bool ends_line() const {
+    return length > 0 && (text[length - 1] == '\n' || length == kLineSize - 1);
   }
 };
 
@@ -188,12 +196,12 @@ struct LineCache {
     if (off || source.position < 0) return nullptr;
     LineCacheEntry& e = entries[slot_of(source.position)];
     // Never more than the reader holds: a hit hands out e.length bytes from there.
-    if (e.key == source.position + 1 && ends_line(e) && e.length <= source.held) {
+    if (e.key == source.position + 1 && e.length <= source.held) {
       if (e.fill != 0 && e.fill == source.fill) {  // the same bytes as last time
         *hit = true;
         return &e;
       }
-      if (memcmp(e.text, source.bytes, static_cast<size_t>(e.length)) == 0) {
+      if (e.ends_line() && memcmp(e.text, source.bytes, static_cast<size_t>(e.length)) == 0) {
         e.fill = source.fill;
         *hit = true;
         return &e;
@@ -204,13 +212,6 @@ struct LineCache {
   }
 
  private:
-  // Whether the text is a whole line or a full piece of a longer one, so the same
-  // bytes at the place are read as this line and no other. The last line of a script
-  // without a line end is not: the script may have grown since.
-  static bool ends_line(const LineCacheEntry& e) {
-    return e.length > 0 && (e.text[e.length - 1] == '\n' || e.length == kLineSize - 1);
-  }
-
   // Gives an entry to a new line, everything learned about the old one cleared. Out
   // of line: a loop's passes only hit, and the clearing would crowd their path.
   [[gnu::noinline]] static void claim(LineCacheEntry& e, long position) {
