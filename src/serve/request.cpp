@@ -1,0 +1,143 @@
+// One request: the host that gives a run the request as its world, and the run of a
+// request's script on a fresh interpreter.
+#include <cstring>
+#include <new>
+
+#include "script_cache.hpp"
+#include "vp/handlers.hpp"
+#include "vp/serve.hpp"
+
+namespace vp {
+
+void RequestHost::write_out(const char* data, size_t size) {
+  if (client_gone_) throw RequestEnd{0};
+  if (!connection_.write(data, size)) {
+    // Nobody reads the rest of the page: stop the run rather than compute it.
+    client_gone_ = true;
+    throw RequestEnd{0};
+  }
+  written_ += size;
+}
+
+int RequestHost::read_in() {
+  return connection_.read_byte();
+}
+
+void RequestHost::unread_in(int c) {
+  connection_.unread_byte(c);
+}
+
+const char* RequestHost::get_env(const char* name) {
+  const char* value = connection_.param(name);
+  // Every request comes through a gateway, whether or not the server says so: the
+  // script's path is never taken for a version request.
+  if (value == nullptr && strcmp(name, "GATEWAY_INTERFACE") == 0) return "CGI/1.1";
+  return value;
+}
+
+bool RequestHost::get_cwd(char* buf, size_t size) {
+  return world_.get_cwd(buf, size);
+}
+
+time_t RequestHost::now() {
+  return world_.now();
+}
+
+FILE* RequestHost::open_script(const char* path) {
+  if (prepared_ != nullptr) {
+    FILE* script = prepared_;
+    prepared_ = nullptr;
+    return script;
+  }
+  return cache_ != nullptr ? cache_->open(path) : world_.open_script(path);
+}
+
+FILE* RequestHost::open_append(const char* path) {
+  return world_.open_append(path);
+}
+
+int RequestHost::probe_file(const char* path, char* line, int size) {
+  return world_.probe_file(path, line, size);
+}
+
+// Under CGI the program takes the process over; here it runs beside the worker and
+// its output ends the page, so the request ends once it has.
+void RequestHost::exec(const char* path, const char* arg) {
+  int status = 0;
+  size_t copied = 0;
+  if (!connection_.run_program(path, arg, &status, &copied)) return;
+  written_ += copied;
+  throw RequestEnd{status};
+}
+
+void RequestHost::sleep_seconds(unsigned seconds) {
+  world_.sleep_seconds(seconds);
+}
+
+void RequestHost::exit_process(int status) {
+  throw RequestEnd{status};
+}
+
+bool RequestHost::prepare_script(const char* path) {
+  drop_prepared();
+  prepared_ = open_script(path);
+  return prepared_ != nullptr;
+}
+
+void RequestHost::drop_prepared() {
+  if (prepared_ != nullptr) fclose(prepared_);
+  prepared_ = nullptr;
+}
+
+namespace {
+
+constexpr char kNotFound[] =
+    "Status: 404 Not Found\n"
+    "Content-type: text/plain\n"
+    "\n"
+    "No such page.\n";
+// A page with no output at all would be no valid answer: it gets an empty page.
+constexpr char kEmptyPage[] = "Content-type: text/html\n\n";
+
+// Runs the script on it; returns the exit status, however the run ended.
+int run_script(Interpreter& it, const char* path) {
+  const char* argv[] = {"vp", path};
+  try {
+    const int status = run(it, 2, argv);
+    flush_out(it);
+    return status;
+  } catch (const RequestEnd& end) {
+    return end.status;
+  }
+}
+
+}  // namespace
+
+int serve_request(InterpreterSpace& space, RequestHost& host, const char* path, int line_cap) {
+  if (path == nullptr || path[0] == '\0' || !host.prepare_script(path)) {
+    try {
+      host.write_out(kNotFound, sizeof(kNotFound) - 1);
+    } catch (const RequestEnd&) {
+    }
+    return 0;
+  }
+  auto* it = new (space.bytes) Interpreter(host);
+  it->line_cap = line_cap;
+  int status = run_script(*it, path);
+  // What the end of a CGI process would close: the output text file is flushed and
+  // closed here, at the end of its request.
+  close_text_file(*it);
+  if (it->fp != nullptr) fclose(it->fp);
+  it->fp = nullptr;
+  it->~Interpreter();
+  host.drop_prepared();
+  if (host.bytes_written() == 0 && !host.client_gone()) {
+    try {
+      host.write_out(kEmptyPage, sizeof(kEmptyPage) - 1);
+    } catch (const RequestEnd&) {
+    }
+  }
+  return status;
+}
+
+}  // namespace vp
