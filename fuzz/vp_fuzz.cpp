@@ -6,7 +6,10 @@
 // each introduced by the separator "\n\x01\n": standard input, QUERY_STRING,
 // HTTP_USER_AGENT, REMOTE_ADDR, CONTENT_LENGTH, REQUEST_METHOD. A missing field is an
 // unset variable. Control byte: bit 0 trace mode, bit 1 exec replaces the process,
-// bit 2 the working directory cannot be read, bit 3 a release file is present.
+// bit 2 the working directory cannot be read, bit 3 a release file is present, bit 6
+// the script is served as three requests of a persistent worker, whose answers must
+// all be the same, bit 7 the client of the second request leaves after 1 + 64 times
+// bits 4 and 5 bytes. (The seeds' control bytes '0' and '1' leave bits 6 and 7 clear.)
 #include <cstddef>
 #include <cstdint>
 #include <new>
@@ -14,6 +17,7 @@
 #include <string_view>
 
 #include "vp/handlers.hpp"
+#include "vp/serve.hpp"
 
 namespace {
 
@@ -21,9 +25,29 @@ constexpr std::string_view kSeparator = "\n\x01\n";
 constexpr const char* kEnvNames[] = {"QUERY_STRING", "HTTP_USER_AGENT", "REMOTE_ADDR",
                                      "CONTENT_LENGTH", "REQUEST_METHOD"};
 
-// The interpreter is some 200 KB: one buffer, rebuilt in place for every input, keeps
+// The interpreter is some 340 KB: one buffer, rebuilt in place for every input, keeps
 // the allocator out of each run.
-alignas(vp::Interpreter) unsigned char interpreter_space[sizeof(vp::Interpreter)];
+vp::InterpreterSpace interpreter_space;
+
+// Serves the script three times over one world, as a worker would: a request must
+// answer as if it were the first, whatever the one before it did or suffered.
+void serve_three_times(vp::MemoryHost& world, uint8_t control) {
+  std::string first;
+  for (int request = 0; request < 3; ++request) {
+    vp::MemoryConnection connection;
+    for (const auto& [name, value] : world.env) connection.params[name] = value;
+    connection.body = world.input;
+    connection.programs_start = (control & 2) != 0;
+    connection.program_output = "from the program\n";
+    if (request == 1 && (control & 128) != 0)
+      connection.write_limit = 1 + static_cast<size_t>(control >> 4 & 3) * 64;
+    vp::RequestHost host(connection, world, nullptr);
+    vp::serve_request(interpreter_space, host, "f.pas", 1000);
+    if (request == 0) first = connection.out;
+    const bool whole = connection.write_limit == static_cast<size_t>(-1);
+    if (request > 0 && whole && connection.out != first) __builtin_trap();
+  }
+}
 
 }  // namespace
 
@@ -59,8 +83,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const char* name : kEnvNames)
     if (next_field(&field)) host.env[name] = std::string(field);
 
+  if ((control & 64) != 0) {
+    serve_three_times(host, control);
+    return 0;
+  }
+
   const char* argv[] = {"vp", "f.pas", (control & 1) != 0 ? "-d" : "-"};
-  auto* it = new (interpreter_space) vp::Interpreter(host);
+  auto* it = new (interpreter_space.bytes) vp::Interpreter(host);
   // A loop that runs to the cap exercises the same code at pass 1000 as at pass 9999,
   // at a tenth of the cost.
   it->line_cap = 1000;

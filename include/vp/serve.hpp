@@ -6,6 +6,9 @@
 #include <cstddef>
 #include <cstdio>
 #include <ctime>
+#include <map>
+#include <string>
+#include <vector>
 
 #include "vp/host.hpp"
 #include "vp/interpreter.hpp"
@@ -28,6 +31,30 @@ class Connection {
   // goes into the response; false when it could not be started. *status is its exit
   // status, *copied the bytes of output it gave.
   virtual bool run_program(const char* path, const char* arg, int* status, size_t* copied) = 0;
+};
+
+// A request held in memory, for tests and the fuzzer.
+class MemoryConnection final : public Connection {
+ public:
+  // What the request brings.
+  std::map<std::string, std::string> params;
+  std::string body;
+  size_t write_limit = static_cast<size_t>(-1);  // bytes after which the client is gone
+  bool programs_start = false;                   // whether run_program starts one
+  std::string program_output;                    // what a started program writes
+
+  // What the request took.
+  std::string out;
+  std::vector<std::string> programs;  // "path|arg" per attempt
+
+  bool write(const char* data, size_t size) override;
+  int read_byte() override;
+  void unread_byte(int c) override;
+  const char* param(const char* name) override;
+  bool run_program(const char* path, const char* arg, int* status, size_t* copied) override;
+
+ private:
+  size_t body_at_ = 0;
 };
 
 // Thrown by RequestHost where a CGI process would end: unwinds to the request loop.
