@@ -246,6 +246,9 @@ void set_value(Interpreter& it, int slot, const char* text);
 // Reads the next script line into stread (fgets semantics); false at the end, or
 // when no script is open.
 bool read_script_line(Interpreter& it);
+// The same, also telling how many bytes of stread the read filled: the line's
+// length, or more when a NUL byte ends the text early.
+bool read_script_line_length(Interpreter& it, int* length);
 // The script's read position (-1 when it has none, as for a pipe), and a move back
 // to one; loops store the first and hand it to the second.
 long script_position(Interpreter& it);
@@ -256,6 +259,8 @@ void seek_script(Interpreter& it, long position);
 int run(Interpreter& it, int argc, const char* const* argv);
 // One pass of the per-line body over the line already in stread.
 void step_line(Interpreter& it);
+// The same over a line whose length the read told.
+void step_read_line(Interpreter& it, int length);
 // The statement rows whose keyword occurs in the line in stread, bit r for row r:
 // found through the quick pass that picks the rows worth a search, or (quick false)
 // by searching for every keyword. Leaves the lower-case copy in lowered.

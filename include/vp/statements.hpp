@@ -1,0 +1,52 @@
+// The statement table and the classification of a line: which rows match it, the
+// frame marks it holds and its indent. The per-line step dispatches through what
+// this header declares.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "vp/interpreter.hpp"
+
+namespace vp {
+
+using Condition = bool (*)(const Interpreter&);
+using Action = void (*)(Interpreter&, int column);
+
+// One row of the statement table: a keyword searched anywhere in the line (in any
+// case, or exactly), an optional further condition, and the action, which gets the
+// column just past the keyword when the statement begins its line. A condition on
+// the line's text alone is kept apart, so that a line's facts can hold its answer.
+struct Row {
+  std::string_view keyword;
+  bool any_case;
+  Condition condition;
+  Action action;
+  Condition text_condition = nullptr;
+  bool declaration = false;  // runs only before "begin"
+};
+
+// Tested top to bottom on every line; every row that matches runs, so one line can
+// start several statements, always in this order.
+extern const Row kStatements[];
+extern const int kRowCount;
+// The rows that run only before "begin", bit r for row r.
+extern const uint64_t kDeclarationRows;
+
+// Landmarks of the script frame and the texts that refresh or stop a line.
+enum : uint32_t {
+  kMarkProgram = 1u << 0,  // "program" and a ';'
+  kMarkBegin = 1u << 1,
+  kMarkEnd = 1u << 2,
+  kMarkCurrentDir = 1u << 3,
+  kMarkCwd = 1u << 4,
+  kMarkComment = 1u << 5,
+};
+
+// Everything the step takes from the text of the line in stread, searched afresh.
+LineFacts learn_line(Interpreter& it);
+// The rows after row whose keyword and text condition hold on the line now in
+// stread: a handler has read further lines into it.
+uint64_t rows_after(Interpreter& it, int row);
+
+}  // namespace vp
