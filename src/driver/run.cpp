@@ -10,11 +10,16 @@ namespace vp {
 constexpr const char kUsage[] =
     "Usage: vp SCRIPT [-d]\n"
     "       vp -v\n"
+    "       vp --fastcgi ADDRESS\n"
     "       vp --help\n"
     "Runs SCRIPT, a program in the vp language, one line at a time.\n"
     "  -d      after the script: trace mode, a line for each decision taken\n"
     "          (starting the interpreter under the name vpdebug does the same)\n"
     "  -v      print the version and exit\n"
+    "  --fastcgi ADDRESS\n"
+    "          serve pages as a FastCGI worker on ADDRESS (a socket path or\n"
+    "          127.0.0.1:PORT); a web server that starts vp on a listening\n"
+    "          socket needs no option\n"
     "  --help  print this text and exit\n"
     "The manual page vp(1) tells more.\n";
 

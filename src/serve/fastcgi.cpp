@@ -16,6 +16,7 @@
 #include "child.hpp"
 #include "script_cache.hpp"
 #include "vp/serve.hpp"
+#include "worker_world.hpp"
 
 namespace vp {
 
@@ -43,6 +44,8 @@ class FcgiConnection final : public Connection {
   bool run_program(const char* path, const char* arg, int* status, size_t* copied) override {
     // What the script wrote is in the response already; the child's output follows.
     if (FCGX_FFlush(request_.out) != 0) return false;
+    // The child must not hold the server's connection open.
+    fcntl(request_.ipcFd, F_SETFD, FD_CLOEXEC);
     return run_child(path, arg, request_.envp, *this, status, copied);
   }
 
@@ -101,12 +104,10 @@ int serve_fastcgi(const char* address) {
 
   static InterpreterSpace space;
   static ScriptCache cache;
-  PosixHost world;
+  static WorkerWorld world;
   FCGX_Request request;
   if (FCGX_InitRequest(&request, listener, 0) != 0) return 1;
   while (FCGX_Accept_r(&request) >= 0) {
-    // A program started by exec must not hold the server's connection open.
-    fcntl(request.ipcFd, F_SETFD, FD_CLOEXEC);
     FcgiConnection connection(request);
     RequestHost host(connection, world, &cache);
     const char* path = script_of(request);
