@@ -46,7 +46,11 @@ class FcgiConnection final : public Connection {
     if (FCGX_FFlush(request_.out) != 0) return false;
     // The child must not hold the server's connection open.
     fcntl(request_.ipcFd, F_SETFD, FD_CLOEXEC);
-    return run_child(path, arg, request_.envp, *this, status, copied);
+    // The program reads what the script left of the body.
+    std::string rest;
+    char buf[4096];
+    for (int n; (n = FCGX_GetStr(buf, sizeof(buf), request_.in)) > 0;) rest.append(buf, n);
+    return run_child(path, arg, request_.envp, rest, *this, status, copied);
   }
 
  private:

@@ -25,7 +25,7 @@ command -v curl >/dev/null || { echo "curl is not installed (.ci/run installs it
 rm -rf "$work" && mkdir -p "$work/docroot" || exit 1
 work=$(cd "$work" && pwd)
 cp "$examples"/*.pas "$pages"/*.pas "$work/docroot/" || exit 1
-cp "$examples"/*.env "$examples"/*.in "$pages"/*.env "$work/" 2>/dev/null
+cp "$examples"/*.env "$examples"/*.in "$pages"/*.env "$pages"/*.in "$work/" 2>/dev/null
 token="ready-$$-$RANDOM"
 echo "$token" >"$work/docroot/ready.txt"
 
