@@ -184,10 +184,17 @@ fi
 rss() { awk '/^VmRSS/ { print $2 }' "/proc/$worker/status"; }
 base="http://127.0.0.1:$port_fcgi"
 load() { # load N: N requests over a few pages, on kept-alive connections
-  local n=$(($1 / 3))
-  curl -s --max-time 300 "$base/bench_page.pas?name=[1-$n]" -o /dev/null
-  curl -s --max-time 300 "$base/form_post.pas?[1-$n]" --data-binary 'msg=hello' -o /dev/null
-  curl -s --max-time 300 "$base/halt.pas?[1-$n]" -o /dev/null
+  local n=$(($1 / 3)) answered
+  answered=$({
+    curl -s --max-time 300 "$base/bench_page.pas?name=[1-$n]" -o /dev/null -w '%{http_code}\n'
+    curl -s --max-time 300 "$base/form_post.pas?[1-$n]" --data-binary 'msg=hello' \
+      -o /dev/null -w '%{http_code}\n'
+    curl -s --max-time 300 "$base/halt.pas?[1-$n]" -o /dev/null -w '%{http_code}\n'
+  } | grep -c '^200$')
+  if [ "$answered" -ne $((3 * n)) ]; then
+    echo "load: $answered of $((3 * n)) requests answered with 200"
+    fail=1
+  fi
 }
 cp "$(dirname "$0")/../../bench/page.pas" "$work/docroot/bench_page.pas"
 if [ -n "$worker" ]; then
