@@ -8,7 +8,8 @@
 # - nothing of one request reaches the next (variables, output file, routing);
 # - a missing script is answered with 404, a client that goes away mid-page does not
 #   end the worker, an output file is complete when its request has been answered;
-# - the worker's memory stays flat over a few thousand requests.
+# - the worker's memory stays flat over a few thousand requests (FASTCGI_TEST_REQUESTS,
+#   default 3000; 0 skips the measurement).
 # Both servers are stopped however the test ends.
 set -u
 vp=$1 examples=$2 pages=$3 work=$4
@@ -197,7 +198,7 @@ load() { # load N: N requests over a few pages, on kept-alive connections
   fi
 }
 cp "$(dirname "$0")/../../bench/page.pas" "$work/docroot/bench_page.pas"
-if [ -n "$worker" ]; then
+if [ -n "$worker" ] && [ "$requests" -gt 0 ]; then
   load 600
   before=$(rss)
   load "$requests"
