@@ -38,23 +38,6 @@ struct Worker {
   }
 };
 
-constexpr const char* kHeader = "Content-type: text/html\n\n";
-
-TEST(ServeRequest, NothingOfARequestReachesTheNext) {
-  Worker worker;
-  worker.world.scripts["/www/p.pas"] =
-      "program p;\nvar q : string;\nvar mark : string;\nvar log : text;\nbegin\n"
-      "  writewh();\n  read_query_string(q);\n  if q = 'set' then\n  begin\n"
-      "    mark := 'left';\n    rewrite(log,'p.log');\n    writeln(log, 'first');\n"
-      "  end;\n  while count 3 do\n  if q = 'set' then\n    halt;\n  end;\n"
-      "  writeln('mark: ', mark);\nend.\n";
-  // writeln(log, ...) still ends its line on the page.
-  EXPECT_EQ(worker.serve("/www/p.pas", "set"), std::string(kHeader) + "\n");
-  // The first request's output file is whole once it has been answered.
-  EXPECT_EQ(worker.world.files["p.log"], "first\n");
-  EXPECT_EQ(worker.serve("/www/p.pas", "other"), std::string(kHeader) + "mark: \n");
-  EXPECT_EQ(worker.world.files["p.log"], "first\n");
-}
 
 TEST(ServeRequest, WhatEndsAProcessEndsOnlyTheRequest) {
   Worker worker;
@@ -77,19 +60,6 @@ TEST(ServeRequest, WhatEndsAProcessEndsOnlyTheRequest) {
   // A program that does not start leaves the script running, as under CGI.
   EXPECT_EQ(worker.serve("exec.pas"), "one\ntwo\n");
   EXPECT_EQ(worker.serve("halt.pas", "", "", &status), "one\n");
-}
-
-TEST(ServeRequest, AnswersEveryRequest) {
-  Worker worker;
-  worker.world.scripts["empty.pas"] = "program e;\nbegin\nend.\n";
-  worker.world.scripts["body.pas"] =
-      "program b;\nvar w : string;\nbegin\n  read(w);\n  writeln(w);\nend.\n";
-  EXPECT_EQ(worker.serve("missing.pas"),
-            "Status: 404 Not Found\nContent-type: text/plain\n\nNo such page.\n");
-  EXPECT_EQ(worker.serve(""), worker.serve("missing.pas"));
-  // Nothing written: an empty page, not an empty answer.
-  EXPECT_EQ(worker.serve("empty.pas"), kHeader);
-  EXPECT_EQ(worker.serve("body.pas", "", "posted words"), "posted\n");
 }
 
 TEST(ServeRequest, AClientThatLeavesEndsOnlyItsRequest) {
