@@ -6,10 +6,12 @@
 // each introduced by the separator "\n\x01\n": standard input, QUERY_STRING,
 // HTTP_USER_AGENT, REMOTE_ADDR, CONTENT_LENGTH, REQUEST_METHOD. A missing field is an
 // unset variable. Control byte: bit 0 trace mode, bit 1 exec replaces the process,
-// bit 2 the working directory cannot be read, bit 3 a release file is present, bit 6
-// the script is served as three requests of a persistent worker, whose answers must
-// all be the same, bit 7 the client of the second request leaves after 1 + 64 times
-// bits 4 and 5 bytes. (The seeds' control bytes '0' and '1' leave bits 6 and 7 clear.)
+// bit 2 the working directory cannot be read, bit 3 a release file is present, bit 4
+// warnings (when not tracing), bit 5 a web server's request naming f.pas, and bit 6
+// standard output and the output file "full" failing as on a full disk. Bit 7: the
+// script is served as three requests of a persistent worker, whose answers must all
+// be the same; bit 6 then has the client of the second request leave after 1 + 64
+// times bits 4 and 5 bytes.
 #include <cstddef>
 #include <cstdint>
 #include <new>
@@ -39,7 +41,7 @@ void serve_three_times(vp::MemoryHost& world, uint8_t control) {
     connection.body = world.input;
     connection.programs_start = (control & 2) != 0;
     connection.program_output = "from the program\n";
-    if (request == 1 && (control & 128) != 0)
+    if (request == 1 && (control & 64) != 0)
       connection.write_limit = 1 + static_cast<size_t>(control >> 4 & 3) * 64;
     vp::RequestHost host(connection, world, nullptr);
     vp::serve_request(interpreter_space, host, "f.pas", 1000);
@@ -75,6 +77,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   host.cwd_fails = (control & 4) != 0;
   host.clock = 86400 * 365;
   if ((control & 8) != 0) host.probe["/etc/debian_version"] = "12.5\n";
+  if ((control & 32) != 0) {
+    host.env["GATEWAY_INTERFACE"] = "CGI/1.1";
+    host.env["SCRIPT_FILENAME"] = "f.pas";
+  }
+  host.out_full = (control & 64) != 0;
+  host.full_file = "full";
 
   std::string_view field;
   next_field(&field);
@@ -83,12 +91,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const char* name : kEnvNames)
     if (next_field(&field)) host.env[name] = std::string(field);
 
-  if ((control & 64) != 0) {
+  if ((control & 128) != 0) {
     serve_three_times(host, control);
     return 0;
   }
 
-  const char* argv[] = {"vp", "f.pas", (control & 1) != 0 ? "-d" : "-"};
+  const char* flag = (control & 1) != 0 ? "-d" : (control & 16) != 0 ? "-w" : "-";
+  const char* argv[] = {"vp", "f.pas", flag};
   auto* it = new (interpreter_space.bytes) vp::Interpreter(host);
   // A loop that runs to the cap exercises the same code at pass 1000 as at pass 9999,
   // at a tenth of the cost.

@@ -30,7 +30,7 @@ TEST(CommandLine, HelpPrintsUsageAndSucceeds) {
   vp::MemoryHost host;
   RunResult r = run_words(host, {"--help"});
   EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.out.rfind("Usage: vp SCRIPT [-d]\n", 0), 0u) << r.out;
+  EXPECT_EQ(r.out.rfind("Usage: vp SCRIPT [-d | -w]\n", 0), 0u) << r.out;
   EXPECT_NE(r.out.find("vpdebug"), std::string::npos);
   EXPECT_NE(r.out.find("vp(1)"), std::string::npos);
   EXPECT_EQ(r.out.back(), '\n');
@@ -61,6 +61,30 @@ TEST(CommandLine, NearMissesOfHelpKeepTheirOldMeaning) {
   vp::MemoryHost host4;
   EXPECT_EQ(run_words(host4, {"-m", "--help"}).out,
             "Remember, we belong to God. version = 1.3.2a\n");
+}
+
+TEST(CommandLine, OnlyAWordBeginningWithADashAsksForTheVersion) {
+  // Scripts whose names have 'v' or 'm' second run like any other.
+  for (const char* name : {"avg.pas", "event.pas", "email.pas", "/v", "xm"}) {
+    vp::MemoryHost host;
+    host.scripts[name] = "program p;\nbegin\n  writeln('ran');\nend.\n";
+    RunResult r = run_words(host, {name});
+    EXPECT_EQ(r.out, "ran\n") << name;
+    EXPECT_EQ(r.status, 0) << name;
+  }
+  vp::MemoryHost missing;
+  EXPECT_EQ(run_words(missing, {"avg.pas"}).out, "VarnPascal:Sorry no file or flag specified\n");
+  for (const char* word : {"--version", "-version", "-v"}) {
+    vp::MemoryHost host;
+    RunResult r = run_words(host, {word, "x.pas"});
+    EXPECT_EQ(r.out, "version = 1.3.2a\n") << word;
+    EXPECT_EQ(r.status, 0);
+  }
+  // Under a web server no word is an answer: "--version" is then a script name.
+  vp::MemoryHost cgi;
+  cgi.env["GATEWAY_INTERFACE"] = "CGI/1.1";
+  cgi.scripts["--version"] = "program p;\nbegin\n  writeln('page');\nend.\n";
+  EXPECT_EQ(run_words(cgi, {"--version"}).out, "page\n");
 }
 
 TEST(CommandLine, ShebangLineIsHarmless) {

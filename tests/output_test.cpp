@@ -57,3 +57,18 @@ TEST(Writeln, ManySeparatorsAreHandledWithoutRecursion) {
   auto r = run_script(program("", "  writeln(" + args + "'z');\n"));
   EXPECT_EQ(r.out, std::string(60, 'a') + "z\n");
 }
+
+TEST(FailedWrites, HaltKeepsAFailureAndItsOwnStatus) {
+  // halt(0) after lost output ends with 1, told once on standard error; halt(1) and
+  // exec's flush tell it only once too.
+  for (const char* halt : {"  halt(0);\n", "  halt(1);\n", "  exec('/bin/x', 'y');\n  halt;\n"}) {
+    vp::MemoryHost host;
+    host.out_full = true;
+    auto r = run_script(host, program("", std::string("  writeln('lost');\n") + halt));
+    EXPECT_EQ(r.status, 1) << halt;
+    EXPECT_EQ(host.err, "vp: cannot write standard output: No space left on device\n") << halt;
+  }
+  vp::MemoryHost quiet;
+  quiet.out_full = true;
+  EXPECT_EQ(run_script(quiet, program("", "")).status, 0);  // nothing written, nothing lost
+}

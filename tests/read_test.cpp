@@ -31,6 +31,8 @@ class PromptHost final : public vp::Host {
   long written_at_first_read = -1;
 
   void write_out(const char* data, size_t size) override { inner.write_out(data, size); }
+  const char* out_failure() override { return inner.out_failure(); }
+  void write_err(const char* data, size_t size) override { inner.write_err(data, size); }
   int read_in() override {
     if (written_at_first_read < 0) written_at_first_read = static_cast<long>(inner.out.size());
     return inner.read_in();
@@ -41,6 +43,10 @@ class PromptHost final : public vp::Host {
   time_t now() override { return inner.now(); }
   FILE* open_script(const char* path) override { return inner.open_script(path); }
   FILE* open_append(const char* path) override { return inner.open_append(path); }
+  bool identify(const char* path, vp::FileIdentity* id, bool* missing) override {
+    return inner.identify(path, id, missing);
+  }
+  bool identify(FILE* stream, vp::FileIdentity* id) override { return inner.identify(stream, id); }
   int probe_file(const char* path, char* line, int size) override {
     return inner.probe_file(path, line, size);
   }

@@ -13,6 +13,7 @@
 #   NAME.args     the arguments, one per line (@SCRIPT@ is the script's name);
 #                 an empty file means no arguments at all
 #   NAME.prog     the program name the interpreter is started under (argv[0])
+#   NAME.err      expected standard error, byte for byte (default: empty)
 #   NAME.status   expected exit status (default 0)
 #   NAME.pre.F    copied into the work folder as F before the run
 #   NAME.file.F   expected content of the file F in the work folder after the run
@@ -60,7 +61,7 @@ if [ "$prog" != vp ]; then
   cmd=$prog
 fi
 (cd "$work" && env -i "${envs[@]}" timeout 60 "$cmd" ${args[@]+"${args[@]}"} \
-  <"$input" >"$work/.stdout")
+  <"$input" >"$work/.stdout" 2>"$work/.stderr")
 status=$?
 
 fail=0
@@ -89,6 +90,13 @@ else
     diff -a "$expected" "$work/.stdout" | head -n 60
     fail=1
   fi
+fi
+want_err=/dev/null
+[ -f "$dir/$name.err" ] && want_err="$dir/$name.err"
+if ! cmp -s "$want_err" "$work/.stderr"; then
+  echo "standard error differs (expected, actual):"
+  diff -a "$want_err" "$work/.stderr" | head -n 40
+  fail=1
 fi
 if [ "$status" != "$want_status" ]; then
   echo "exit status $status, expected $want_status"

@@ -43,6 +43,10 @@ void pascal_writeln(Interpreter& it, int column);
 void pascal_rewrite(Interpreter& it, int column);
 void v_pascal_closefile(Interpreter& it);
 void close_text_file(Interpreter& it);
+// A write to the output text file failed: "Pascal Error: cannot write file" once, the
+// stream closed, and the run's status made 1.
+void text_file_failed(Interpreter& it);
+void tell_text_file_failure(Interpreter& it);
 void pascal_read(Interpreter& it, int column);
 void v_pascal_writewh(Interpreter& it);
 void v_pascal_writewc(Interpreter& it, int column);
@@ -57,6 +61,10 @@ void v_pascal_findrp(Interpreter& it, int column);
 void v_pascal_findow(Interpreter& it, int column);
 
 // Environment and process.
+// Under a web server: opens the script that the server asked for, the command line's
+// first word only when it names that file; otherwise writes a refusal as the
+// response and returns nullptr. path holds the script's name (kLineSize bytes).
+FILE* open_cgi_script(Interpreter& it, char* path);
 void query_remote_web_client(Interpreter& it);
 void read_http_user_agent(Interpreter& it, const char* line, int column);
 void read_query_string(Interpreter& it, const char* line, int column);

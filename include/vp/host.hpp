@@ -12,12 +12,25 @@
 
 namespace vp {
 
+struct FileIdentity {
+  unsigned long long device;
+  unsigned long long inode;
+  bool regular;  // a plain file, not a device, pipe or folder
+};
+
 class Host {
  public:
   virtual ~Host() = default;
 
-  // Standard output: the interpreter buffers and hands over whole chunks.
+  // Standard output: the interpreter buffers and hands over whole chunks. Once a
+  // write has failed (a full disk, a reader that went away), later ones are dropped
+  // and out_failure() names the reason.
   virtual void write_out(const char* data, size_t size) = 0;
+  // Why standard output could not be written, or nullptr while it can.
+  virtual const char* out_failure() = 0;
+  // Standard error: warnings and the interpreter's own trouble, never the script's
+  // output. Failures are ignored: there is nowhere left to report them.
+  virtual void write_err(const char* data, size_t size) = 0;
   // Standard input, one byte at a time; EOF at the end.
   virtual int read_in() = 0;
   // Puts back the byte just read, so the next read_in returns it again.
@@ -29,10 +42,16 @@ class Host {
   virtual bool get_cwd(char* buf, size_t size) = 0;
   virtual time_t now() = 0;
 
-  // The script, opened for reading; nullptr when it cannot be opened.
+  // The script, opened for reading; nullptr when it cannot be opened. Like the output
+  // text file, it is not handed on to a program that exec starts.
   virtual FILE* open_script(const char* path) = 0;
   // The output text file, opened for appending; nullptr on failure.
   virtual FILE* open_append(const char* path) = 0;
+  // Device and inode of a path, or of an open stream: what tells that two names
+  // lead to one file. False when the file cannot be reached; missing then tells
+  // whether it does not exist at all.
+  virtual bool identify(const char* path, FileIdentity* id, bool* missing) = 0;
+  virtual bool identify(FILE* stream, FileIdentity* id) = 0;
   // The start-up probe of a release file: -1 when it does not open, else the number
   // of bytes of its first line copied into line (at most size - 1, line end kept; 0
   // when the file holds no line). With size 0 the file is only opened.
@@ -47,7 +66,10 @@ class Host {
 
 class PosixHost final : public Host {
  public:
+  PosixHost();
   void write_out(const char* data, size_t size) override;
+  const char* out_failure() override;
+  void write_err(const char* data, size_t size) override;
   int read_in() override;
   void unread_in(int c) override;
   const char* get_env(const char* name) override;
@@ -55,12 +77,15 @@ class PosixHost final : public Host {
   time_t now() override;
   FILE* open_script(const char* path) override;
   FILE* open_append(const char* path) override;
+  bool identify(const char* path, FileIdentity* id, bool* missing) override;
+  bool identify(FILE* stream, FileIdentity* id) override;
   int probe_file(const char* path, char* line, int size) override;
   void exec(const char* path, const char* arg) override;
   void sleep_seconds(unsigned seconds) override;
   [[noreturn]] void exit_process(int status) override;
 
  private:
+  int out_errno_ = 0;  // the error of the first failed write to standard output
   char in_buf_[4096];
   int in_pos_ = 0;
   int in_len_ = 0;
@@ -86,14 +111,19 @@ class MemoryHost final : public Host {
   bool cwd_fails = false;
   time_t clock = 0;
   bool exec_succeeds = false;  // whether an exec replaces the process
+  bool out_full = false;       // whether writes to standard output fail
+  std::string full_file;       // an output file whose writes fail, as on a full disk
 
   // What the interpreter did.
   std::string out;
+  std::string err;
   std::map<std::string, std::string> files;  // output files -> everything written
   std::vector<std::string> execs;            // "path|arg" per exec attempt
   std::vector<unsigned> sleeps;
 
   void write_out(const char* data, size_t size) override;
+  const char* out_failure() override;
+  void write_err(const char* data, size_t size) override;
   int read_in() override;
   void unread_in(int c) override;
   const char* get_env(const char* name) override;
@@ -101,6 +131,8 @@ class MemoryHost final : public Host {
   time_t now() override;
   FILE* open_script(const char* path) override;
   FILE* open_append(const char* path) override;
+  bool identify(const char* path, FileIdentity* id, bool* missing) override;
+  bool identify(FILE* stream, FileIdentity* id) override;
   int probe_file(const char* path, char* line, int size) override;
   void exec(const char* path, const char* arg) override;
   void sleep_seconds(unsigned seconds) override;
@@ -108,6 +140,8 @@ class MemoryHost final : public Host {
 
  private:
   size_t in_pos_ = 0;
+  bool out_failed_ = false;                      // a write to standard output failed
+  std::map<FILE*, std::string> script_streams_;  // open scripts -> their paths
   std::vector<std::string*> script_copies_;
 };
 

@@ -49,6 +49,17 @@ struct NameIndex {
   bool numeral_names;
 };
 
+// Run-time warnings, asked for with -w or VP_WARNINGS=1.
+inline constexpr int kWarnedLines = 1 << 16;  // script lines whose warnings are remembered
+struct Warnings {
+  bool on;                 // whether warnings are written at all
+  char script[kLineSize];  // the script as the command line named it
+  // Bit n: line n gave a warning on an earlier pass, so a loop does not repeat it.
+  unsigned char warned[kWarnedLines / 8];
+  int line;  // the line that is giving warnings now,
+  int pass;  // and the handled-line count it is doing so at
+};
+
 // State of one while form.
 struct WhileState {
   int active;
@@ -100,6 +111,11 @@ struct Interpreter {
   long whereinfileWL1 = 0;  // while-less
   long whereinfileWL2 = 0;  // while-count
   long whereinfileWL3 = 0;  // while-more
+  // The number of the script line at each of those positions, for the warnings.
+  int whereinfile_line = 0;
+  int whereinfileWL1_line = 0;
+  int whereinfileWL2_line = 0;
+  int whereinfileWL3_line = 0;
   WhileState while_less = {};
   WhileState while_more = {};
   WhileState while_count = {};
@@ -107,6 +123,7 @@ struct Interpreter {
 
   // Output text file.
   FILE* textFilePointer = nullptr;
+  char text_file_name[kValueSize] = {};  // the name textFilePointer was opened under
   char open_file[kValueSize] = {};
   int file_in_use = 0;
   int file_write = 0;
@@ -115,6 +132,16 @@ struct Interpreter {
   // Standard output is gathered here and handed to the host in chunks.
   char out_buf[8192] = {};
   int out_len = 0;
+  // A write to standard output or to the output text file failed: the run ends with
+  // status 1 however it ends, and standard output's failure is told once.
+  bool write_failed = false;
+  bool out_failure_told = false;
+
+  Warnings warnings = {};
+  // The number of the script line last read, and of the line the next read gives (a
+  // line longer than a read takes several reads).
+  int script_line = 0;
+  int next_script_line = 1;
 
   NameIndex names = {};
 
@@ -178,8 +205,12 @@ extern inline __attribute__((always_inline, gnu_inline, format(printf, 2, 3))) v
 void trace(Interpreter& it, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
 #endif
 
-// Flushes standard output and the output text file, then ends the process.
+// Flushes standard output and the output text file, then ends the process; a failed
+// write turns a status of 0 into 1.
 [[noreturn]] void end_process(Interpreter& it, int status);
+// After a failed write to standard output: one line on standard error naming the
+// failure, the first time it is seen. Before the process ends or is replaced.
+void tell_out_failure(Interpreter& it);
 
 // The characters of a plain number as variables hold it.
 inline bool numeral_char(char c) {
@@ -188,6 +219,9 @@ inline bool numeral_char(char c) {
 
 // Exact lookup: the first slot whose name equals name, or -1.
 int find_variable(const Interpreter& it, const char* name);
+// The same for a name the script wrote as an argument: a name no slot holds (other
+// than the empty one) gives a warning.
+int lookup_variable(Interpreter& it, const char* name);
 // Builds the name index; called once "begin" has been seen.
 void freeze_names(Interpreter& it);
 
@@ -250,9 +284,12 @@ bool read_script_line(Interpreter& it);
 // length, or more when a NUL byte ends the text early.
 bool read_script_line_length(Interpreter& it, int* length);
 // The script's read position (-1 when it has none, as for a pipe), and a move back
-// to one; loops store the first and hand it to the second.
+// to one; loops store the first, with the number of the line that begins there
+// (next_script_line), and hand both to the second.
 long script_position(Interpreter& it);
-void seek_script(Interpreter& it, long position);
+void seek_script(Interpreter& it, long position, int line);
+// The 1-based number of the script line last read, right also after a loop moved back.
+int script_line_number(const Interpreter& it);
 
 // Runs the interpreter over a command line and returns the exit status of a run
 // that reaches its end; statements that end the process go through the host.

@@ -21,6 +21,8 @@ class Connection {
   virtual ~Connection() = default;
   // Appends to the response; false when the client can no longer be written to.
   virtual bool write(const char* data, size_t size) = 0;
+  // The server's error log: the interpreter's own trouble, never the page.
+  virtual void write_err(const char* data, size_t size) = 0;
   // The request body, one byte at a time; EOF at its end.
   virtual int read_byte() = 0;
   // Puts back the byte just read.
@@ -45,9 +47,11 @@ class MemoryConnection final : public Connection {
 
   // What the request took.
   std::string out;
+  std::string err;
   std::vector<std::string> programs;  // "path|arg" per attempt
 
   bool write(const char* data, size_t size) override;
+  void write_err(const char* data, size_t size) override;
   int read_byte() override;
   void unread_byte(int c) override;
   const char* param(const char* name) override;
@@ -72,6 +76,8 @@ class RequestHost final : public Host {
       : connection_(connection), world_(world), cache_(cache) {}
 
   void write_out(const char* data, size_t size) override;
+  const char* out_failure() override;
+  void write_err(const char* data, size_t size) override;
   int read_in() override;
   void unread_in(int c) override;
   const char* get_env(const char* name) override;
@@ -79,6 +85,8 @@ class RequestHost final : public Host {
   time_t now() override;
   FILE* open_script(const char* path) override;
   FILE* open_append(const char* path) override;
+  bool identify(const char* path, FileIdentity* id, bool* missing) override;
+  bool identify(FILE* stream, FileIdentity* id) override;
   int probe_file(const char* path, char* line, int size) override;
   void exec(const char* path, const char* arg) override;
   void sleep_seconds(unsigned seconds) override;
@@ -97,6 +105,10 @@ class RequestHost final : public Host {
   Host& world_;
   ScriptCache* cache_;
   FILE* prepared_ = nullptr;
+  // The script stream the cache handed out, which has no file of its own to ask,
+  // and the identity of the file its bytes are.
+  FILE* cached_ = nullptr;
+  FileIdentity cached_identity_ = {};
   size_t written_ = 0;
   bool client_gone_ = false;
 };

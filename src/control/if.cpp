@@ -31,7 +31,7 @@ bool scan_condition(Interpreter& it, int column, IfPlan* plan) {
   const int code = scan_operator(line, p);
   trace(it, "**[if] operation = %d\n", code);
 
-  const int slot = find_variable(it, name.c_str());
+  const int slot = lookup_variable(it, name.c_str());
   const char type = slot < 0 ? '\0' : it.variable_type[slot];
   Text<kValueSize> operand;
   int operand_start = p;

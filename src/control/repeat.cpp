@@ -9,6 +9,7 @@ namespace vp {
 
 void repeat_mark(Interpreter& it) {
   it.whereinfile = script_position(it);
+  it.whereinfile_line = it.next_script_line;
   trace(it, "**[repeat] file pointer=%ld\n", it.whereinfile);
   it.repeat_cmd_found = 1;
 }
@@ -64,7 +65,7 @@ void pascal_until(Interpreter& it, int column) {
   const int code = scan_operator(line, p);
   trace(it, "**[until] operation = '%d'\n", code);
 
-  const int slot = find_variable(it, name.c_str());
+  const int slot = lookup_variable(it, name.c_str());
   const char type = slot < 0 ? '\0' : it.variable_type[slot];
   const char* value = slot < 0 ? "" : it.value_of_variables[slot];
   trace(it, "**[until] found var=%s->%s\n", name.c_str(), value);
@@ -83,7 +84,7 @@ void pascal_until(Interpreter& it, int column) {
   if (type == 'r') holds = compare_reals(it, code, to_real(value), to_real(operand.c_str()));
   trace(it, holds ? "**[until] Tested True!\n" : "**[until] Tested False!\n");
 
-  if (!holds) seek_script(it, it.whereinfile);
+  if (!holds) seek_script(it, it.whereinfile, it.whereinfile_line);
 }
 
 }  // namespace vp

@@ -3,6 +3,7 @@
 // one of the concatenations.
 #include "vp/handlers.hpp"
 #include "vp/numbers.hpp"
+#include "vp/warnings.hpp"
 
 namespace vp {
 
@@ -48,6 +49,19 @@ void copy_value(Interpreter& it, int slot, const OperatorTexts& ops) {
     value[w++] = line[p];
   }
   value[w] = '\0';
+}
+
+// A line that reads as an assignment, "name := ...", where no variable has the name.
+void warn_unassigned(Interpreter& it) {
+  const LineView line(it.stread);
+  Text<kNameSize> name;
+  int p = it.indent;
+  while (line[p] != ' ' && line[p] != '\t' && line[p] != ':' && line[p] != '\0')
+    name.push(line[p++]);
+  while (line[p] == ' ') ++p;
+  if (name.size() == 0 || line[p] != ':' || line[p + 1] != '=') return;
+  if (find_variable(it, name.c_str()) < 0)
+    warn(it, "no variable is named '%s': the assignment does nothing", name.c_str());
 }
 
 void compute(Interpreter& it, int slot) {
@@ -163,7 +177,10 @@ void assign_step(Interpreter& it) {
     return true;
   });
   if (entry != nullptr) entry->assign = {true, assigned};
-  if (assigned >= 0) assign_to(it, assigned);
+  if (assigned >= 0)
+    assign_to(it, assigned);
+  else if (it.warnings.on)
+    warn_unassigned(it);
 }
 
 }  // namespace vp

@@ -1,4 +1,5 @@
 // Standard output and the end of the process.
+#include <algorithm>
 #include <cstdlib>
 
 #include "vp/handlers.hpp"
@@ -46,13 +47,26 @@ void trace(Interpreter& it, const char* fmt, ...) {
 }
 #endif
 
+void tell_out_failure(Interpreter& it) {
+  const char* why = it.host.out_failure();
+  if (why == nullptr || it.out_failure_told) return;
+  it.out_failure_told = true;
+  it.write_failed = true;
+  char line[256];
+  const int n = snprintf(line, sizeof(line), "vp: cannot write standard output: %s\n", why);
+  if (n > 0) it.host.write_err(line, std::min(static_cast<size_t>(n), sizeof(line) - 1));
+}
+
 void end_process(Interpreter& it, int status) {
+  close_text_file(it);  // its failure is told on standard output, so first
   flush_out(it);
-  close_text_file(it);
+  tell_out_failure(it);
   if (it.fp != nullptr) {
     fclose(it.fp);
     it.fp = nullptr;
   }
+  // A run whose output was lost does not end as a success; halt's 1 stays 1.
+  if (it.write_failed && status == 0) status = 1;
   it.host.exit_process(status);
   abort();  // a host whose exit returned
 }

@@ -1,31 +1,61 @@
 // The command line and the run's lifetime: answers the version and help requests,
 // opens the script, places the built-ins, repeats the per-line step until one of
 // its three exits, and reports what the script's frame lacked.
+#include <cerrno>
+
 #include "vp/handlers.hpp"
+#include "vp/warnings.hpp"
 
 namespace vp {
 
+namespace {
+
+// A count as people write it, 9,999.
+void group_thousands(char* out, size_t size, int n) {
+  if (n >= 1000)
+    snprintf(out, size, "%d,%03d", n / 1000, n % 1000);
+  else
+    snprintf(out, size, "%d", n);
+}
+
+}  // namespace
+
 // Answered only for the exact single word, so every other command line (a script
-// whose name begins "--", a first word with 'v' or 'm' second) keeps its meaning.
+// whose name begins "--") keeps its meaning.
 constexpr const char kUsage[] =
-    "Usage: vp SCRIPT [-d]\n"
-    "       vp -v\n"
+    "Usage: vp SCRIPT [-d | -w]\n"
+    "       vp -v | --version\n"
     "       vp --fastcgi ADDRESS\n"
     "       vp --help\n"
     "Runs SCRIPT, a program in the vp language, one line at a time.\n"
-    "  -d      after the script: trace mode, a line for each decision taken\n"
-    "          (starting the interpreter under the name vpdebug does the same)\n"
-    "  -v      print the version and exit\n"
+    "  -d         after the script: trace mode, a line for each decision taken\n"
+    "             (starting the interpreter under the name vpdebug does the same)\n"
+    "  -w         after the script: warnings on standard error, as FILE:LINE: warning:\n"
+    "             for what the run passes over silently (VP_WARNINGS=1 does the same)\n"
+    "  -v, --version  print the version and exit\n"
     "  --fastcgi ADDRESS\n"
-    "          serve pages as a FastCGI worker on ADDRESS (a socket path or\n"
-    "          127.0.0.1:PORT); a web server that starts vp on a listening\n"
-    "          socket needs no option\n"
-    "  --help  print this text and exit\n"
+    "             serve pages as a FastCGI worker on ADDRESS (a socket path or\n"
+    "             127.0.0.1:PORT); a web server that starts vp on a listening\n"
+    "             socket needs no option\n"
+    "  --help     print this text and exit\n"
     "The manual page vp(1) tells more.\n";
 
 int run(Interpreter& it, int argc, const char* const* argv) {
-  if (argc == 2 && argv[1] != nullptr && strcmp(argv[1], "--help") == 0) {
+  // Under a web server the words come from the server (or from a visitor's URL): no
+  // word there is an answer meant for a person at a shell.
+  const bool cgi = it.host.get_env("GATEWAY_INTERFACE") != nullptr;
+  const char* first = argc > 1 && argv[1] != nullptr ? argv[1] : "";
+  if (!cgi && argc == 2 && strcmp(first, "--help") == 0) {
     out_text(it, kUsage);
+    return 0;
+  }
+  // Only a word that begins with '-' asks for the version: avg.pas is a script.
+  if (!cgi && first[0] == '-' && (first[1] == 'v' || strcmp(first, "--version") == 0)) {
+    out_format(it, "version = %s\n", kVersion);
+    return 0;
+  }
+  if (!cgi && first[0] == '-' && first[1] == 'm') {
+    out_format(it, "Remember, we belong to God. version = %s\n", kVersion);
     return 0;
   }
   const char* program = argc > 0 && argv[0] != nullptr ? argv[0] : "";
@@ -33,30 +63,28 @@ int run(Interpreter& it, int argc, const char* const* argv) {
     it.debug_mode = 1;
 
   char path[kLineSize] = "";
-  if (argc > 1) copy_cut(path, sizeof(path), argv[1]);
-  const char* flag = argc > 2 ? argv[2] : "";
+  copy_cut(path, sizeof(path), first);
+  const char* flag = argc > 2 && argv[2] != nullptr ? argv[2] : "";
 
-  // A web server always passes the page's path first, and a page under /var/www must
-  // run, not answer with the version: the version requests are for people at a shell.
-  const bool cgi = it.host.get_env("GATEWAY_INTERFACE") != nullptr;
-  if (!cgi && path[0] != '\0' && path[1] == 'v') {
-    out_format(it, "version = %s\n", kVersion);
-    return 0;
-  }
-  if (!cgi && path[0] != '\0' && path[1] == 'm') {
-    out_format(it, "Remember, we belong to God. version = %s\n", kVersion);
-    return 0;
-  }
-
-  it.fp = argc > 1 ? it.host.open_script(path) : nullptr;
-  if (it.fp == nullptr) {
-    out_text(it, "VarnPascal:Sorry no file or flag specified\n");
-    return 1;
+  if (cgi) {
+    it.fp = open_cgi_script(it, path);
+    if (it.fp == nullptr) return 1;  // refused, and the refusal written
+  } else {
+    errno = 0;
+    it.fp = argc > 1 ? it.host.open_script(path) : nullptr;
+    if (it.fp == nullptr) {
+      const int error = errno;
+      out_text(it, "VarnPascal:Sorry no file or flag specified\n");
+      set_up_warnings(it, path, flag, cgi);
+      if (argc > 1) warn_at(it, 0, "cannot open the script: %s", strerror(error));
+      return 1;
+    }
   }
   it.script_at = ftell(it.fp);
   // Behind a web server the command line can come from the URL, so it may not
   // switch trace mode on there.
   if (!cgi && flag[0] != '\0' && flag[1] == 'd') it.debug_mode = 1;
+  set_up_warnings(it, path, flag, cgi);
 
   place_builtins(it);
 
@@ -64,7 +92,14 @@ int run(Interpreter& it, int argc, const char* const* argv) {
   while (read_script_line_length(it, &length)) {
     step_read_line(it, length);
     ++it.line_count;
-    if (it.line_count >= it.line_cap || it.end_found) break;
+    if (it.end_found) break;
+    if (it.line_count >= it.line_cap) {
+      char count[16];
+      group_thousands(count, sizeof(count), it.line_count);
+      warn_at(it, script_line_number(it), "stopped after %s lines at line %d", count,
+              script_line_number(it));
+      break;
+    }
   }
   fclose(it.fp);
   it.fp = nullptr;

@@ -13,8 +13,9 @@ namespace {
 // when that is not known. A line that lies whole in the stream's read buffer is
 // copied straight out of it (the buffer pointers of glibc's FILE are what its own
 // getc macro uses); otherwise fgets reads it, and the count is known unless a NUL
-// byte hides part of the line.
-bool next_line(FILE* fp, char* buf, int cap, long* taken) {
+// byte hides part of the line. *ended tells whether the read took a line end (a
+// line longer than cap - 1 bytes takes several reads).
+bool next_line(FILE* fp, char* buf, int cap, long* taken, bool* ended) {
 #ifdef __GLIBC__
   const char* begin = fp->_IO_read_ptr;
   const char* end = fp->_IO_read_end;
@@ -31,6 +32,7 @@ bool next_line(FILE* fp, char* buf, int cap, long* taken) {
       buf[n] = '\0';
       fp->_IO_read_ptr += n;
       *taken = static_cast<long>(n);
+      *ended = newline != nullptr;
       return true;
     }
   }
@@ -41,6 +43,7 @@ bool next_line(FILE* fp, char* buf, int cap, long* taken) {
       length == static_cast<size_t>(cap - 1) || (length > 0 && buf[length - 1] == '\n');
   // A line cut short of its line end ended at the file's end or at a NUL byte.
   *taken = whole ? static_cast<long>(length) : -1;
+  *ended = length > 0 && buf[length - 1] == '\n';
   return true;
 }
 
@@ -54,7 +57,10 @@ bool read_script_line_length(Interpreter& it, int* length) {
   ++it.line_generation;
   it.line_start = it.script_at;
   long taken;
-  if (!next_line(it.fp, it.stread, kLineSize, &taken)) return false;
+  bool ended;
+  if (!next_line(it.fp, it.stread, kLineSize, &taken, &ended)) return false;
+  it.script_line = it.next_script_line;
+  it.next_script_line += ended ? 1 : 0;
   // The read position moves by what the line took; when that is not known, the
   // stream is asked.
   if (taken < 0) {
@@ -74,6 +80,10 @@ bool read_script_line(Interpreter& it) {
 
 long script_position(Interpreter& it) {
   return it.fp == nullptr ? -1 : it.script_at;
+}
+
+int script_line_number(const Interpreter& it) {
+  return it.script_line;
 }
 
 namespace {
@@ -110,12 +120,14 @@ bool seek_in_buffer(Interpreter& it, long position) {
 
 }  // namespace
 
-void seek_script(Interpreter& it, long position) {
+void seek_script(Interpreter& it, long position, int line) {
   if (it.fp == nullptr || position < 0) return;
-  if (seek_in_buffer(it, position)) return;
   // A position that could not be taken leaves the read where it is: the loop then
   // runs on forward instead of back.
-  if (fseek(it.fp, position, SEEK_SET) == 0) it.script_at = position;
+  if (seek_in_buffer(it, position) || fseek(it.fp, position, SEEK_SET) == 0) {
+    it.script_at = position;
+    it.next_script_line = line;
+  }
 }
 
 }  // namespace vp

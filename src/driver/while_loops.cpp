@@ -3,6 +3,7 @@
 // goes on seeks back to its stored position, so the next read returns its body.
 #include "vp/handlers.hpp"
 #include "vp/numbers.hpp"
+#include "vp/warnings.hpp"
 
 namespace vp {
 
@@ -11,8 +12,16 @@ namespace {
 // The bound is read from at most three characters: 0 to 999, or -99 to -9.
 using BoundText = Text<4>;
 
-void take_bound(const LineView& line, int p, BoundText& bound) {
+void take_bound(Interpreter& it, const LineView& line, int p, BoundText& bound) {
   for (int i = 0; i < 3 && line[p + i] != '\0'; ++i) bound.push(line[p + i]);
+  const char next = line[p + 3];
+  if (bound.size() == 3 && next >= '0' && next <= '9') {
+    Text<kLineSize> written;
+    for (int q = p; (line[q] >= '0' && line[q] <= '9') || line[q] == '-' || line[q] == '.'; ++q)
+      written.push(line[q]);
+    warn(it, "the while bound %s reads as %d: a bound has at most three characters",
+         written.c_str(), to_int(bound.c_str()));
+  }
 }
 
 // The loop variable is the first slot whose name occurs anywhere in the head line.
@@ -39,10 +48,12 @@ constexpr HeadTraces kMoreTraces = {"**[while loop] var name '%s' \n",
                                     "**[while loop] value ='%s' found!\n"};
 
 // Shared by the while-less and while-more heads: op is '<' or '>'.
-void comparison_head(Interpreter& it, WhileState& state, char op, long& saved,
+void comparison_head(Interpreter& it, WhileState& state, char op, long& saved, int& saved_line,
                      const HeadTraces& traces) {
   state.done = 0;
   it.loop_slot = bind_loop_variable(it);
+  if (it.variable_names[it.loop_slot][0] == '\0')
+    warn(it, "no variable is named in the while line: the loop compares an empty value");
   trace(it, traces.name, it.variable_names[it.loop_slot]);
   trace(it, traces.value, it.value_of_variables[it.loop_slot]);
   if (traces.found != nullptr) trace(it, "%s", traces.found);
@@ -53,12 +64,13 @@ void comparison_head(Interpreter& it, WhileState& state, char op, long& saved,
   if (state.or_equal) ++p;
   if (line[p] == ' ') ++p;
   BoundText bound;
-  take_bound(line, p, bound);
+  take_bound(it, line, p, bound);
   trace(it, traces.bound, bound.c_str());
   state.bound = to_int(bound.c_str());
 
   if (state.active == 0) {
     saved = script_position(it);
+    saved_line = it.next_script_line;
     trace(it, "**[while loop] file pointer=%ld\n", saved);
     state.active = 1;
   }
@@ -80,11 +92,11 @@ double loop_value(const Interpreter& it) {
 }  // namespace
 
 void while_less_head(Interpreter& it) {
-  comparison_head(it, it.while_less, '<', it.whereinfileWL1, kLessTraces);
+  comparison_head(it, it.while_less, '<', it.whereinfileWL1, it.whereinfileWL1_line, kLessTraces);
 }
 
 void while_more_head(Interpreter& it) {
-  comparison_head(it, it.while_more, '>', it.whereinfileWL3, kMoreTraces);
+  comparison_head(it, it.while_more, '>', it.whereinfileWL3, it.whereinfileWL3_line, kMoreTraces);
 }
 
 void while_count_head(Interpreter& it) {
@@ -100,11 +112,12 @@ void while_count_head(Interpreter& it) {
   int p = 1;
   while (line[p] != '\0' && (line[p] < '1' || line[p] > '9')) ++p;
   BoundText bound;
-  if (line[p] != '\0' && line[p - 1] == ' ') take_bound(line, p, bound);
+  if (line[p] != '\0' && line[p - 1] == ' ') take_bound(it, line, p, bound);
   trace(it, "**[while loop] value ='%s' found!\n", bound.c_str());
   state.bound = to_int(bound.c_str());
 
   it.whereinfileWL2 = script_position(it);
+  it.whereinfileWL2_line = it.next_script_line;
   trace(it, "**[while loop] file pointer=%ld\n", it.whereinfileWL2);
   state.active = 1;
 }
@@ -124,7 +137,7 @@ void while_end(Interpreter& it) {
     if (or_equal ? v > less.bound : v >= less.bound)
       finish(less);
     else
-      seek_script(it, it.whereinfileWL1);
+      seek_script(it, it.whereinfileWL1, it.whereinfileWL1_line);
   }
 
   WhileState& more = it.while_more;
@@ -136,7 +149,7 @@ void while_end(Interpreter& it) {
     if (or_equal ? v < more.bound : v <= more.bound)
       finish(more);
     else
-      seek_script(it, it.whereinfileWL3);
+      seek_script(it, it.whereinfileWL3, it.whereinfileWL3_line);
   }
 
   WhileState& count = it.while_count;
@@ -145,7 +158,7 @@ void while_end(Interpreter& it) {
     if (++count.passes >= count.bound)
       finish(count);
     else
-      seek_script(it, it.whereinfileWL2);
+      seek_script(it, it.whereinfileWL2, it.whereinfileWL2_line);
   }
 }
 

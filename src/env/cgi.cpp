@@ -19,7 +19,7 @@ int read_into(Interpreter& it, const char* line_text, int column, const char* va
   const LineView line(line_text);
   Text<kNameSize> name;
   if (collect_name(line, column, ")", &name) < 0) return -1;
-  const int slot = find_variable(it, name.c_str());
+  const int slot = lookup_variable(it, name.c_str());
   if (slot >= 0) set_value(it, slot, env_text(it, variable));  // cut to fit the slot
   return slot;
 }
@@ -54,7 +54,7 @@ void read_remote_addr(Interpreter& it, const char* line_text, int column) {
   Text<kNameSize> name;
   const int end = collect_name(line, column, ")[", &name);
   if (end < 0) return;
-  const int slot = find_variable(it, name.c_str());
+  const int slot = lookup_variable(it, name.c_str());
   if (slot < 0) return;
   set_value(it, slot, env_text(it, "REMOTE_ADDR"));
   if (line[end] != '[') return;

@@ -1,6 +1,9 @@
 // system and exec, delay and halt: the statements that act on the interpreter's
 // process, all through the host.
+#include <cerrno>
+
 #include "vp/handlers.hpp"
+#include "vp/warnings.hpp"
 
 namespace vp {
 
@@ -45,10 +48,14 @@ void v_pascal_system(Interpreter& it, const char* line_text) {
   const int first = line.find('\'', 1);
   if (first < 0) return;
   const int second = quoted_text(line, first, path, sizeof(path));
-  if (second < 0) return;
-  const int third = line.find('\'', second + 1);
-  if (third < 0) return;
-  if (quoted_text(line, third, argument, sizeof(argument)) < 0) return;
+  const int third = second < 0 ? -1 : line.find('\'', second + 1);
+  if (third < 0 || quoted_text(line, third, argument, sizeof(argument)) < 0) {
+    warn(it,
+         "program not started: it needs a path of at most %d characters and one argument "
+         "of at most %d, each in single quotes",
+         kMaxPath, kMaxArgument);
+    return;
+  }
 
   char program[kMaxPath + 1];
   copy_cut(program, sizeof(program), path);
@@ -57,10 +64,14 @@ void v_pascal_system(Interpreter& it, const char* line_text) {
   trace(it, "**[system] system text3= '%s' \n", argument);
 
   // The new program writes to the same places: what the script wrote must come first.
+  if (it.textFilePointer != nullptr && fflush(it.textFilePointer) != 0) text_file_failed(it);
   flush_out(it);
-  if (it.textFilePointer != nullptr) fflush(it.textFilePointer);
+  tell_out_failure(it);
+  errno = 0;
   it.host.exec(program, argument);
   // Still here: the program could not be started, and the script goes on.
+  const int error = errno;
+  warn(it, "cannot start '%s': %s", program, strerror(error));
 }
 
 void pascal_delay(Interpreter& it, const char* line_text) {

@@ -34,7 +34,7 @@ void v_pascal_read_version(Interpreter& it, int column) {
   const LineView line(it.stread);
   Text<kNameSize> name;
   if (collect_name(line, column, ")", &name) < 0) return;
-  const int slot = find_variable(it, name.c_str());
+  const int slot = lookup_variable(it, name.c_str());
   if (slot >= 0) set_value(it, slot, kVersion);
 }
 
@@ -43,7 +43,7 @@ void v_pascal_read_date(Interpreter& it, int column) {
   Text<kNameSize> name;
   const int end = collect_name(line, column, ")[", &name);
   if (end < 0) return;
-  const int slot = find_variable(it, name.c_str());
+  const int slot = lookup_variable(it, name.c_str());
   if (slot < 0) return;
 
   char date[64];

@@ -1,6 +1,8 @@
 // The in-memory host for tests and the fuzzer: scripts, input and environment come
 // from fields the test sets; output, files, execs and sleeps are recorded.
+#include <cerrno>
 #include <cstring>
+#include <functional>
 
 #include "vp/host.hpp"
 
@@ -17,6 +19,11 @@ ssize_t sink_write(void* cookie, const char* data, size_t size) {
   return static_cast<ssize_t>(size);
 }
 
+ssize_t full_write(void*, const char*, size_t) {
+  errno = ENOSPC;
+  return -1;
+}
+
 int sink_close(void* cookie) {
   delete static_cast<FileSink*>(cookie);
   return 0;
@@ -31,7 +38,18 @@ MemoryHost::~MemoryHost() {
 }
 
 void MemoryHost::write_out(const char* data, size_t size) {
-  out.append(data, size);
+  if (out_full)
+    out_failed_ = true;
+  else
+    out.append(data, size);
+}
+
+const char* MemoryHost::out_failure() {
+  return out_failed_ ? "No space left on device" : nullptr;
+}
+
+void MemoryHost::write_err(const char* data, size_t size) {
+  err.append(data, size);
 }
 
 int MemoryHost::read_in() {
@@ -63,19 +81,44 @@ time_t MemoryHost::now() {
 
 FILE* MemoryHost::open_script(const char* path) {
   auto found = scripts.find(path);
-  if (found == scripts.end()) return nullptr;
+  if (found == scripts.end()) {
+    errno = ENOENT;
+    return nullptr;
+  }
   // fmemopen needs a buffer that outlives the stream and is never empty.
   auto* copy = new std::string(found->second);
   script_copies_.push_back(copy);
-  if (copy->empty()) return fmemopen(const_cast<char*>("\n"), 0, "r");
-  return fmemopen(copy->data(), copy->size(), "r");
+  FILE* stream = copy->empty() ? fmemopen(const_cast<char*>("\n"), 0, "r")
+                               : fmemopen(copy->data(), copy->size(), "r");
+  if (stream != nullptr) script_streams_[stream] = path;
+  return stream;
 }
 
 FILE* MemoryHost::open_append(const char* path) {
-  if (path[0] == '\0' || strchr(path, '\n') != nullptr) return nullptr;
+  if (path[0] == '\0' || strchr(path, '\n') != nullptr) {
+    errno = ENOENT;
+    return nullptr;
+  }
   auto* sink = new FileSink{&files[path]};
-  cookie_io_functions_t io = {nullptr, sink_write, nullptr, sink_close};
+  cookie_io_functions_t io = {nullptr, path == full_file ? full_write : sink_write, nullptr,
+                              sink_close};
   return fopencookie(sink, "a", io);
+}
+
+// A script's identity is its path: every script is a plain file of its own.
+bool MemoryHost::identify(const char* path, FileIdentity* id, bool* missing) {
+  *missing = scripts.find(path) == scripts.end();
+  if (*missing) return false;
+  id->device = 1;
+  id->inode = std::hash<std::string>{}(path);
+  id->regular = true;
+  return true;
+}
+
+bool MemoryHost::identify(FILE* stream, FileIdentity* id) {
+  auto found = script_streams_.find(stream);
+  bool missing;
+  return found != script_streams_.end() && identify(found->second.c_str(), id, &missing);
 }
 
 int MemoryHost::probe_file(const char* path, char* line, int size) {
@@ -96,6 +139,7 @@ int MemoryHost::probe_file(const char* path, char* line, int size) {
 void MemoryHost::exec(const char* path, const char* arg) {
   execs.push_back(std::string(path) + "|" + arg);
   if (exec_succeeds) throw ProcessExit{0};
+  errno = ENOENT;
 }
 
 void MemoryHost::sleep_seconds(unsigned seconds) {

@@ -1,8 +1,10 @@
 // The real host: POSIX calls, no iostreams.
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 
@@ -10,16 +12,41 @@
 
 namespace vp {
 
-void PosixHost::write_out(const char* data, size_t size) {
+namespace {
+
+// Writes all of data to fd; the error of the write that failed, or 0.
+int write_all(int fd, const char* data, size_t size) {
   while (size > 0) {
-    ssize_t n = ::write(1, data, size);
+    const ssize_t n = ::write(fd, data, size);
     if (n < 0) {
       if (errno == EINTR) continue;
-      return;  // a closed pipe: nothing more can be said
+      return errno;
     }
     data += n;
     size -= static_cast<size_t>(n);
   }
+  return 0;
+}
+
+}  // namespace
+
+// A reader that goes away early must not end the run by its signal before the output
+// text file is written and closed: the write then fails with EPIPE instead, and the
+// run reports it. Programs started by exec get the signal's default back.
+PosixHost::PosixHost() {
+  signal(SIGPIPE, SIG_IGN);
+}
+
+void PosixHost::write_out(const char* data, size_t size) {
+  if (out_errno_ == 0) out_errno_ = write_all(1, data, size);
+}
+
+const char* PosixHost::out_failure() {
+  return out_errno_ == 0 ? nullptr : strerror(out_errno_);
+}
+
+void PosixHost::write_err(const char* data, size_t size) {
+  write_all(2, data, size);
 }
 
 int PosixHost::read_in() {
@@ -56,12 +83,41 @@ time_t PosixHost::now() {
   return time(nullptr);
 }
 
+// "e": close-on-exec, so a program that exec starts inherits neither stream.
 FILE* PosixHost::open_script(const char* path) {
-  return fopen(path, "r");
+  return fopen(path, "re");
 }
 
 FILE* PosixHost::open_append(const char* path) {
-  return fopen(path, "a");
+  return fopen(path, "ae");
+}
+
+namespace {
+
+void identity_of(const struct stat& st, FileIdentity* id) {
+  id->device = st.st_dev;
+  id->inode = st.st_ino;
+  id->regular = S_ISREG(st.st_mode);
+}
+
+}  // namespace
+
+bool PosixHost::identify(const char* path, FileIdentity* id, bool* missing) {
+  struct stat st;
+  if (::stat(path, &st) != 0) {
+    *missing = errno == ENOENT || errno == ENOTDIR;
+    return false;
+  }
+  *missing = false;
+  identity_of(st, id);
+  return true;
+}
+
+bool PosixHost::identify(FILE* stream, FileIdentity* id) {
+  struct stat st;
+  if (::fstat(fileno(stream), &st) != 0) return false;
+  identity_of(st, id);
+  return true;
 }
 
 // Runs at every start-up: plain open and read keep stdio's allocation out of it.
@@ -94,7 +150,9 @@ int PosixHost::probe_file(const char* path, char* line, int size) {
 }
 
 void PosixHost::exec(const char* path, const char* arg) {
+  signal(SIGPIPE, SIG_DFL);
   execl(path, path, arg, static_cast<char*>(nullptr));
+  signal(SIGPIPE, SIG_IGN);
 }
 
 void PosixHost::sleep_seconds(unsigned seconds) {

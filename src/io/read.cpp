@@ -37,7 +37,7 @@ void pascal_read(Interpreter& it, int column) {
   // Without a ")" the name ends with the line.
   for (int p = column; line[p] != ')' && !line_end(line[p]); ++p) name.push(line[p]);
 
-  const int slot = find_variable(it, name.c_str());
+  const int slot = lookup_variable(it, name.c_str());
   trace(it, "**[READ] variable read in '%s' \n",
         slot >= 0 ? it.variable_names[slot] : name.c_str());
 

@@ -66,7 +66,7 @@ int variable(Interpreter& it, const LineView& line, int column, bool* further) {
     if (format_size > kMaxWidth) format_size = kMaxWidth;
   }
 
-  const int slot = find_variable(it, name.c_str());
+  const int slot = lookup_variable(it, name.c_str());
   if (slot < 0) return p;  // nothing to write for a name no slot holds
   const char* value = it.value_of_variables[slot];
   if (width) {

@@ -10,17 +10,19 @@ namespace {
 
 using Argument = WritePlan::Argument;
 
+// A failed write (a full disk) is told once and drops the file's later writes.
 void file_text(Interpreter& it, const char* s) {
-  if (it.textFilePointer != nullptr) fputs(s, it.textFilePointer);
+  if (it.textFilePointer != nullptr && fputs(s, it.textFilePointer) == EOF) text_file_failed(it);
 }
 
 void file_bytes(Interpreter& it, const char* s, int count) {
-  if (it.textFilePointer != nullptr && count > 0)
-    fwrite(s, 1, static_cast<size_t>(count), it.textFilePointer);
+  if (it.textFilePointer != nullptr && count > 0 &&
+      fwrite(s, 1, static_cast<size_t>(count), it.textFilePointer) != static_cast<size_t>(count))
+    text_file_failed(it);
 }
 
 void file_char(Interpreter& it, char c) {
-  if (it.textFilePointer != nullptr) fputc(c, it.textFilePointer);
+  if (it.textFilePointer != nullptr && fputc(c, it.textFilePointer) == EOF) text_file_failed(it);
 }
 
 void blanks(Interpreter& it, int count) {
@@ -86,7 +88,7 @@ int scan_variable(Interpreter& it, const LineView& line, int column, Argument& a
     trace(it, "**[writeln] format_size ='%d' \n", a.format_size);
   }
 
-  a.slot = static_cast<short>(find_variable(it, name.c_str()));
+  a.slot = static_cast<short>(lookup_variable(it, name.c_str()));
   if (a.slot >= 0) {
     trace(it, "**[writeln] - Var name '%s' \n", name.c_str());
     trace(it, "**[writeln] - Var type '%c' \n", it.variable_type[a.slot]);

@@ -37,6 +37,11 @@ class FcgiConnection final : public Connection {
     }
     return true;
   }
+  void write_err(const char* data, size_t size) override {
+    // Lost when the server has gone: there is nowhere left to report that.
+    if (FCGX_PutStr(data, static_cast<int>(size < (1u << 30) ? size : 1u << 30), request_.err) >= 0)
+      FCGX_FFlush(request_.err);
+  }
   int read_byte() override { return FCGX_GetChar(request_.in); }
   void unread_byte(int c) override {
     if (c != EOF) FCGX_UnGetChar(c, request_.in);

@@ -12,6 +12,10 @@ bool MemoryConnection::write(const char* data, size_t size) {
   return true;
 }
 
+void MemoryConnection::write_err(const char* data, size_t size) {
+  err.append(data, size);
+}
+
 int MemoryConnection::read_byte() {
   if (body_at_ >= body.size()) {
     ++body_at_;  // so an unread after the end puts nothing back

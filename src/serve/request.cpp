@@ -19,6 +19,14 @@ void RequestHost::write_out(const char* data, size_t size) {
   written_ += size;
 }
 
+const char* RequestHost::out_failure() {
+  return client_gone_ ? "the client went away" : nullptr;
+}
+
+void RequestHost::write_err(const char* data, size_t size) {
+  connection_.write_err(data, size);
+}
+
 int RequestHost::read_in() {
   return connection_.read_byte();
 }
@@ -49,11 +57,26 @@ FILE* RequestHost::open_script(const char* path) {
     prepared_ = nullptr;
     return script;
   }
-  return cache_ != nullptr ? cache_->open(path) : world_.open_script(path);
+  if (cache_ == nullptr) return world_.open_script(path);
+  FILE* script = cache_->open(path);
+  if (script != nullptr && cache_->identity(&cached_identity_)) cached_ = script;
+  return script;
 }
 
 FILE* RequestHost::open_append(const char* path) {
   return world_.open_append(path);
+}
+
+bool RequestHost::identify(const char* path, FileIdentity* id, bool* missing) {
+  return world_.identify(path, id, missing);
+}
+
+bool RequestHost::identify(FILE* stream, FileIdentity* id) {
+  if (stream != nullptr && stream == cached_) {
+    *id = cached_identity_;
+    return true;
+  }
+  return world_.identify(stream, id);
 }
 
 int RequestHost::probe_file(const char* path, char* line, int size) {
@@ -87,15 +110,16 @@ bool RequestHost::prepare_script(const char* path) {
 void RequestHost::drop_prepared() {
   if (prepared_ != nullptr) fclose(prepared_);
   prepared_ = nullptr;
+  cached_ = nullptr;
 }
 
 namespace {
 
 constexpr char kNotFound[] =
     "Status: 404 Not Found\n"
-    "Content-type: text/plain\n"
+    "Content-Type: text/plain\n"
     "\n"
-    "No such page.\n";
+    "No such script.\n";
 // A page with no output at all would be no valid answer: it gets an empty page.
 constexpr char kEmptyPage[] = "Content-type: text/html\n\n";
 

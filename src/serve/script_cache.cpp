@@ -78,6 +78,7 @@ bool ScriptCache::load(Entry& entry, const char* path) {
 }
 
 FILE* ScriptCache::open(const char* path) {
+  last_ = nullptr;
   struct stat file;
   if (stat(path, &file) != 0) {
     status_ = Status::kMissing;
@@ -97,10 +98,20 @@ FILE* ScriptCache::open(const char* path) {
     }
   }
   entry->last_use = ++uses_;
+  last_ = entry;
   return open_bytes(entry->bytes);
 }
 
+bool ScriptCache::identity(FileIdentity* id) const {
+  if (last_ == nullptr) return false;
+  id->device = static_cast<unsigned long long>(last_->device);
+  id->inode = static_cast<unsigned long long>(last_->inode);
+  id->regular = true;  // only plain files are kept
+  return true;
+}
+
 void ScriptCache::reset() {
+  last_ = nullptr;
   for (Entry& entry : entries_) {
     entry.path.clear();
     entry.bytes.clear();

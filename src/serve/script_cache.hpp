@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <string>
 
+#include "vp/host.hpp"
+
 #ifndef VP_SCRIPT_CACHE_ENTRIES
 #define VP_SCRIPT_CACHE_ENTRIES 32
 #endif
@@ -25,6 +27,10 @@ class ScriptCache {
   // The script at path, opened for reading: from memory when the file is as it was
   // when read, else read anew. nullptr when it cannot be opened.
   FILE* open(const char* path);
+
+  // The identity of the file whose bytes the last open gave from memory; false when
+  // it gave none.
+  bool identity(FileIdentity* id) const;
 
   // How the last open was answered.
   enum class Status { kHit, kLoaded, kUncached, kMissing };
@@ -49,6 +55,7 @@ class ScriptCache {
   bool load(Entry& entry, const char* path);
 
   Entry entries_[kEntries];
+  const Entry* last_ = nullptr;  // the entry the last open gave
   unsigned long uses_ = 0;
   Status status_ = Status::kMissing;
 };

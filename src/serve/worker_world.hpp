@@ -13,6 +13,8 @@ namespace vp {
 class WorkerWorld final : public Host {
  public:
   void write_out(const char* data, size_t size) override { real_.write_out(data, size); }
+  const char* out_failure() override { return real_.out_failure(); }
+  void write_err(const char* data, size_t size) override { real_.write_err(data, size); }
   int read_in() override { return real_.read_in(); }
   void unread_in(int c) override { real_.unread_in(c); }
   const char* get_env(const char* name) override { return real_.get_env(name); }
@@ -20,6 +22,10 @@ class WorkerWorld final : public Host {
   time_t now() override { return real_.now(); }
   FILE* open_script(const char* path) override { return real_.open_script(path); }
   FILE* open_append(const char* path) override { return real_.open_append(path); }
+  bool identify(const char* path, FileIdentity* id, bool* missing) override {
+    return real_.identify(path, id, missing);
+  }
+  bool identify(FILE* stream, FileIdentity* id) override { return real_.identify(stream, id); }
   int probe_file(const char* path, char* line, int size) override;
   void exec(const char* path, const char* arg) override { real_.exec(path, arg); }
   void sleep_seconds(unsigned seconds) override { real_.sleep_seconds(seconds); }

@@ -36,7 +36,7 @@ void concat_argument(Interpreter& it, const LineView& line, int& p, char end_mar
   Text<kNameSize> tempstr;
   ++p;
   while (line[p] != end_mark && line[p] != '\0') tempstr.push(line[p++]);
-  const int slot = find_variable(it, tempstr.c_str());
+  const int slot = lookup_variable(it, tempstr.c_str());
   // A name no slot holds contributes nothing.
   if (slot >= 0) value.assign(it.value_of_variables[slot]);
   trace(it, "**[concat]tempstr ='%s'\n", tempstr.c_str());

@@ -44,7 +44,7 @@ void find_replace(Interpreter& it, int column, const FindTraces& traces) {
   int p = collect(line, column, ',', ',', name);
   trace(it, traces.name, name.c_str());
   if (p < 0) return;  // no comma: there is nothing to search for
-  const int slot = find_variable(it, name.c_str());
+  const int slot = lookup_variable(it, name.c_str());
 
   // Past the comma and the opening quote; a search text or a replacement that the
   // line ends in before its closing quote changes nothing.

@@ -61,7 +61,7 @@ void pascal_insert(Interpreter& it, int column) {
     p = collect(line, p, ',', source);
     trace(it, "**(insert) variable name: '%s'\n", source.c_str());
     if (p < 0) return;
-    const int slot = find_variable(it, source.c_str());
+    const int slot = lookup_variable(it, source.c_str());
     if (slot < 0) return;
     inserted.assign(it.value_of_variables[slot]);
     trace(it, "**(insert) insert string = '%s'\n", inserted.c_str());
@@ -71,7 +71,7 @@ void pascal_insert(Interpreter& it, int column) {
   p = collect(line, p + 1, ',', target);
   trace(it, "**(insert) variable name: '%s'\n", target.c_str());
   if (p < 0) return;
-  const int slot = find_variable(it, target.c_str());
+  const int slot = lookup_variable(it, target.c_str());
   if (slot < 0) return;
 
   const Number at = read_number(line, p + 1, ')');
@@ -97,7 +97,7 @@ void pascal_delete(Interpreter& it, const char* text, int column) {
   int p = collect(line, column, ',', name);
   trace(it, "**(delete) variable name: '%s'\n", name.c_str());
   if (p < 0) return;
-  const int slot = find_variable(it, name.c_str());
+  const int slot = lookup_variable(it, name.c_str());
   trace(it, "**(delete) variable memory place is %d \n", slot);
   // The built-ins above slot 249 get the message too, and are still edited.
   if (slot < 0 || slot > 249)

@@ -1,6 +1,7 @@
 // The variable table's shared routines, the built-in variables and the two host
 // readers that give them their values.
 #include "vp/handlers.hpp"
+#include "vp/warnings.hpp"
 
 namespace vp {
 
@@ -16,6 +17,12 @@ int find_variable(const Interpreter& it, const char* name) {
   for (int slot = 0; slot < kSlots; ++slot)
     if (strcmp(it.variable_names[slot], name) == 0) return slot;
   return -1;
+}
+
+int lookup_variable(Interpreter& it, const char* name) {
+  const int slot = find_variable(it, name);
+  if (slot < 0 && name[0] != '\0') warn(it, "no variable is named '%s'", name);
+  return slot;
 }
 
 void freeze_names(Interpreter& it) {

@@ -17,6 +17,11 @@ command -v curl >/dev/null || { echo "curl is not installed (.ci/run installs it
 
 rm -rf "$work" && mkdir -p "$work/docroot" || exit 1
 cp "$examples"/*.pas "$work/docroot/" || exit 1
+# A page with a mistake: warnings, asked for in the server's environment, go to the
+# log of the scripts' standard error and leave the page as it is.
+printf "program slip;\nbegin\n  writewh();\n  writeln(nosuch);\n  writeln('<p>rest</p>');\nend.\n" \
+  >"$work/docroot/slip.pas"
+: >"$work/breakage.log"
 token="ready-$$-$RANDOM"
 echo "$token" >"$work/docroot/ready.txt"
 
@@ -42,9 +47,11 @@ start_server() {
 server.document-root = "$work/docroot"
 server.bind = "127.0.0.1"
 server.port = $port
-server.modules = ( "mod_cgi" )
+server.modules = ( "mod_cgi", "mod_setenv" )
 server.errorlog = "$work/error.log"
+server.breakagelog = "$work/breakage.log"
 cgi.assign = ( ".pas" => "$vp" )
+setenv.add-environment = ( "VP_WARNINGS" => "1" )
 mimetype.assign = ( ".txt" => "text/plain" )
 EOF
     "$lighttpd" -D -f "$work/lighttpd.conf" >>"$work/server.out" 2>&1 &
@@ -122,8 +129,26 @@ expect_body listing 'REQUEST_METHOD=GET<br>'
 expect_body listing 'QUERY_STRING=-d<br>'
 reject_body listing '**['
 
+fetch slip /slip.pas
+expect_page slip
+expect_body slip '<p>rest</p>'
+if ! grep -q "/slip.pas:4: warning: no variable is named 'nosuch'" "$work/breakage.log"; then
+  echo "slip: no warning in the log of standard error"
+  fail=1
+fi
+# The page is the one the server was asked for, whatever the query says.
+fetch other '/request.pas?/etc/passwd'
+expect_page other
+expect_body other '<p>You asked for: /etc/passwd</p>'
+fetch gone /gone.pas
+if [ "$(head -n 1 "$work/gone.txt")" != "HTTP/1.1 404 Not Found" ]; then
+  echo "gone: status line '$(head -n 1 "$work/gone.txt")'"
+  fail=1
+fi
+
 if [ $fail -ne 0 ]; then
-  for page in request escape listing; do
+  cat "$work/error.log" "$work/breakage.log"
+  for page in request escape listing slip; do
     echo "--- $page"
     cat "$work/$page.txt"
   done

@@ -149,7 +149,7 @@ if ! head -n 1 "$work/empty.fcgi" | grep -q ' 200 ' || [ -n "$(sed '1,/^\r*$/d' 
 fi
 
 fetch fcgi missing /no_such_page.pas
-if ! head -n 1 "$work/missing.fcgi" | grep -q ' 404 ' || ! grep -qx 'No such page.' "$work/missing.fcgi"; then
+if ! head -n 1 "$work/missing.fcgi" | grep -q ' 404 ' || ! grep -qx 'No such script.' "$work/missing.fcgi"; then
   echo "missing: not answered with 404:"
   cat "$work/missing.fcgi"
   fail=1
