@@ -127,9 +127,7 @@ constexpr char kEmptyPage[] = "Content-type: text/html\n\n";
 int run_script(Interpreter& it, const char* path) {
   const char* argv[] = {"vp", path};
   try {
-    const int status = run(it, 2, argv);
-    flush_out(it);
-    return status;
+    return finish_run(it, run(it, 2, argv));
   } catch (const RequestEnd& end) {
     return end.status;
   }
@@ -147,9 +145,9 @@ int serve_request(InterpreterSpace& space, RequestHost& host, const char* path, 
   }
   auto* it = new (space.bytes) Interpreter(host);
   it->line_cap = line_cap;
-  int status = run_script(*it, path);
-  // What the end of a CGI process would close: the output text file is flushed and
-  // closed here, at the end of its request.
+  const int status = run_script(*it, path);
+  // A run that ended by an exception (a client gone) left these open: the output
+  // text file is flushed and closed at the end of its request, as a process's is.
   close_text_file(*it);
   if (it->fp != nullptr) fclose(it->fp);
   it->fp = nullptr;
