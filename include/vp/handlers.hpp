@@ -12,7 +12,29 @@ void get_system(Interpreter& it, char* name, int name_size, char* description,
                 int description_size);
 const char* get_dir(Interpreter& it, char* buf, int size);
 void refresh_dir(Interpreter& it, int slot);
+// The built-in variables, in the slots after the declared ones.
+struct Builtin {
+  int slot;
+  const char* name;
+  char type;
+};
+inline constexpr int kBuiltinCount = 6;
+extern const Builtin kBuiltins[kBuiltinCount];
 void place_builtins(Interpreter& it);
+// What a declaration line declares, read as pascal_var reads it (vtype 0 for a
+// variable, 1 for a constant); spans are indexes into the line.
+struct DeclarationRead {
+  bool declares;  // false: the line has no place for a name
+  int name_start;
+  int name_length;
+  bool separator_found;  // ':' (or '=' for a constant) right after the name's blank
+  int type_start;        // the type word, or a constant's value
+  char type_letter;      // 0 when its first letter selects no type
+  bool has_equals;       // the line holds " = "
+  int value_start;       // a constant's value, when it has " = "
+  int value_length;
+};
+DeclarationRead read_declaration(const char* line, int vtype);
 void pascal_var(Interpreter& it, int vtype);
 void pascal_label(Interpreter& it);
 

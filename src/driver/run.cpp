@@ -3,6 +3,7 @@
 // its three exits, and reports what the script's frame lacked.
 #include <cerrno>
 
+#include "vp/check.hpp"
 #include "vp/handlers.hpp"
 #include "vp/warnings.hpp"
 
@@ -24,6 +25,7 @@ void group_thousands(char* out, size_t size, int n) {
 // whose name begins "--") keeps its meaning.
 constexpr const char kUsage[] =
     "Usage: vp SCRIPT [-d | -w]\n"
+    "       vp --check [--severity=error|warning|note] [--format=json] SCRIPT...\n"
     "       vp -v | --version\n"
     "       vp --fastcgi ADDRESS\n"
     "       vp --help\n"
@@ -32,6 +34,9 @@ constexpr const char kUsage[] =
     "             (starting the interpreter under the name vpdebug does the same)\n"
     "  -w         after the script: warnings on standard error, as FILE:LINE: warning:\n"
     "             for what the run passes over silently (VP_WARNINGS=1 does the same)\n"
+    "  --check    read the scripts without running them and report each line that\n"
+    "             will not do what it seems to, as FILE:LINE:COL: severity: message;\n"
+    "             exit status 1 when an error is found, 2 when a script cannot be read\n"
     "  -v, --version  print the version and exit\n"
     "  --fastcgi ADDRESS\n"
     "             serve pages as a FastCGI worker on ADDRESS (a socket path or\n"
@@ -58,6 +63,8 @@ int run(Interpreter& it, int argc, const char* const* argv) {
     out_format(it, "Remember, we belong to God. version = %s\n", kVersion);
     return 0;
   }
+  // Not behind a web server: a visitor must not have files of the server read back.
+  if (!cgi && strcmp(first, "--check") == 0) return check_command(argc, argv, stdout, stderr);
   const char* program = argc > 0 && argv[0] != nullptr ? argv[0] : "";
   if (strncmp(program, "./vpdebug", 7) == 0 || strncmp(program, "vpdebug", 5) == 0)
     it.debug_mode = 1;

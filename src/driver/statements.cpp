@@ -10,6 +10,19 @@
 
 namespace vp {
 
+bool section_takes(Role role, const char* line, int block_type) {
+  switch (role) {
+    case Role::kVarMore:
+      return strchr(line, ':') != nullptr && block_type == 1;
+    case Role::kConstMore:
+      return strchr(line, '=') != nullptr && block_type == 2;
+    case Role::kLabelMore:
+      return block_type == 3;
+    default:
+      return true;
+  }
+}
+
 namespace {
 
 constexpr bool kAnyCase = true;
@@ -19,26 +32,26 @@ bool before_begin(const Interpreter& it) {
   return !it.begin_found;
 }
 bool var_continuation(const Interpreter& it) {
-  return !it.begin_found && strchr(it.stread, ':') != nullptr && it.block_type == 1;
+  return !it.begin_found && section_takes(Role::kVarMore, it.stread, it.block_type);
 }
 bool const_continuation(const Interpreter& it) {
-  return !it.begin_found && strchr(it.stread, '=') != nullptr && it.block_type == 2;
+  return !it.begin_found && section_takes(Role::kConstMore, it.stread, it.block_type);
 }
 bool label_continuation(const Interpreter& it) {
-  return !it.begin_found && it.block_type == 3;
+  return !it.begin_found && section_takes(Role::kLabelMore, it.stread, it.block_type);
 }
-bool while_less_line(const Interpreter& it) {
-  return contains(it.stread, " <") && contains(it.stread, "do");
+bool while_less_line(const char* line) {
+  return contains(line, " <") && contains(line, "do");
 }
-bool while_more_line(const Interpreter& it) {
-  return contains(it.stread, " >") && contains(it.stread, "do");
+bool while_more_line(const char* line) {
+  return contains(line, " >") && contains(line, "do");
 }
-bool while_count_line(const Interpreter& it) {
-  return contains(it.stread, "do");
+bool while_count_line(const char* line) {
+  return contains(line, "do");
 }
 // A condition joined with "and" is beyond the if statement: such a line is no if.
-bool single_condition(const Interpreter& it) {
-  return !contains(it.stread, " and");
+bool single_condition(const char* line) {
+  return !contains(line, " and");
 }
 
 }  // namespace
@@ -46,7 +59,8 @@ bool single_condition(const Interpreter& it) {
 constexpr Row kStatements[] = {
     {"  wround(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_wround(it, c); }},
     {"  wsqrt(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_wsqrt(it, c); }},
-    {"  write(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_writeln(it, c); }},
+    {"  write(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_writeln(it, c); }, nullptr,
+     false, Role::kWrite},
     {"  append(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_rewrite(it, c); }},
     {"  rewrite(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_rewrite(it, c); }},
     {"  findrp(", kAnyCase, nullptr, [](Interpreter& it, int c) { v_pascal_findrp(it, c); }},
@@ -58,23 +72,30 @@ constexpr Row kStatements[] = {
      [](Interpreter& it, int c) {
        pascal_writeln(it, c);
        out_char(it, '\n');
-     }},
+     },
+     nullptr, false, Role::kWrite},
     {"  writewc(", kAnyCase, nullptr, [](Interpreter& it, int c) { v_pascal_writewc(it, c); }},
-    {"  read(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_read(it, c); }},
-    {"  readln(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_read(it, c); }},
+    {"  read(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_read(it, c); }, nullptr,
+     false, Role::kInput},
+    {"  readln(", kAnyCase, nullptr, [](Interpreter& it, int c) { pascal_read(it, c); }, nullptr,
+     false, Role::kInput},
     {"  query_remote_web_client(", kAnyCase, nullptr,
      [](Interpreter& it, int) { query_remote_web_client(it); }},
     {"  read_version(", kAnyCase, nullptr,
      [](Interpreter& it, int c) { v_pascal_read_version(it, c); }},
     {"  read_http_user_agent(", kAnyCase, nullptr,
-     [](Interpreter& it, int c) { read_http_user_agent(it, it.stread, c); }},
+     [](Interpreter& it, int c) { read_http_user_agent(it, it.stread, c); }, nullptr, false,
+     Role::kInput},
     {"  read_query_string(", kAnyCase, nullptr,
-     [](Interpreter& it, int c) { read_query_string(it, it.stread, c); }},
+     [](Interpreter& it, int c) { read_query_string(it, it.stread, c); }, nullptr, false,
+     Role::kInput},
     {"  read_remote_addr(", kAnyCase, nullptr,
-     [](Interpreter& it, int c) { read_remote_addr(it, it.stread, c); }},
+     [](Interpreter& it, int c) { read_remote_addr(it, it.stread, c); }, nullptr, false,
+     Role::kInput},
     {"  read_date(", kAnyCase, nullptr, [](Interpreter& it, int c) { v_pascal_read_date(it, c); }},
     {"  read_content_length(", kAnyCase, nullptr,
-     [](Interpreter& it, int c) { read_content_length(it, it.stread, c); }},
+     [](Interpreter& it, int c) { read_content_length(it, it.stread, c); }, nullptr, false,
+     Role::kInput},
     {"  halt;", kAnyCase, nullptr, [](Interpreter& it, int) { pascal_halt(it, it.stread); }},
     {"  halt(", kAnyCase, nullptr, [](Interpreter& it, int) { pascal_halt(it, it.stread); }},
     {"  writewh(", kAnyCase, nullptr, [](Interpreter& it, int) { v_pascal_writewh(it); }},
@@ -82,26 +103,34 @@ constexpr Row kStatements[] = {
     {"  system('", kAnyCase, nullptr, [](Interpreter& it, int) { v_pascal_system(it, it.stread); }},
     {"  exec('", kAnyCase, nullptr, [](Interpreter& it, int) { v_pascal_system(it, it.stread); }},
     {"  delay(", kAnyCase, nullptr, [](Interpreter& it, int) { pascal_delay(it, it.stread); }},
-    {"const", kExact, before_begin, [](Interpreter& it, int) { pascal_var(it, 1); }, nullptr, true},
-    {"var ", kExact, before_begin, [](Interpreter& it, int) { pascal_var(it, 0); }, nullptr, true},
+    {"const", kExact, before_begin, [](Interpreter& it, int) { pascal_var(it, 1); }, nullptr, true,
+     Role::kConstFirst},
+    {"var ", kExact, before_begin, [](Interpreter& it, int) { pascal_var(it, 0); }, nullptr, true,
+     Role::kVarFirst},
     {"   ", kExact, var_continuation, [](Interpreter& it, int) { pascal_var(it, 0); }, nullptr,
-     true},
+     true, Role::kVarMore},
     {"   ", kExact, const_continuation, [](Interpreter& it, int) { pascal_var(it, 1); }, nullptr,
-     true},
+     true, Role::kConstMore},
     {"   ", kExact, label_continuation, [](Interpreter& it, int) { pascal_label(it); }, nullptr,
-     true},
-    {"label ", kExact, before_begin, [](Interpreter& it, int) { pascal_label(it); }, nullptr, true},
-    {"  repeat", kExact, nullptr, [](Interpreter& it, int) { repeat_mark(it); }},
+     true, Role::kLabelMore},
+    {"label ", kExact, before_begin, [](Interpreter& it, int) { pascal_label(it); }, nullptr, true,
+     Role::kLabelFirst},
+    {"  repeat", kExact, nullptr, [](Interpreter& it, int) { repeat_mark(it); }, nullptr, false,
+     Role::kRepeat},
     {"  while ", kExact, nullptr, [](Interpreter& it, int) { while_less_head(it); },
-     while_less_line},
+     while_less_line, false, Role::kWhileLess},
     {"  while ", kExact, nullptr, [](Interpreter& it, int) { while_more_head(it); },
-     while_more_line},
+     while_more_line, false, Role::kWhileMore},
     {"  while count ", kExact, nullptr, [](Interpreter& it, int) { while_count_head(it); },
-     while_count_line},
-    {" end;", kExact, while_end_pending, [](Interpreter& it, int) { while_end(it); }},
-    {"  if ", kExact, nullptr, [](Interpreter& it, int c) { pascal_if(it, c); }, single_condition},
-    {"  until ", kExact, nullptr, [](Interpreter& it, int c) { pascal_until(it, c); }},
-    {"  goto ", kExact, nullptr, [](Interpreter& it, int c) { pascal_goto(it, c); }},
+     while_count_line, false, Role::kWhileCount},
+    {" end;", kExact, while_end_pending, [](Interpreter& it, int) { while_end(it); }, nullptr,
+     false, Role::kLoopEnd},
+    {"  if ", kExact, nullptr, [](Interpreter& it, int c) { pascal_if(it, c); }, single_condition,
+     false, Role::kIf},
+    {"  until ", kExact, nullptr, [](Interpreter& it, int c) { pascal_until(it, c); }, nullptr,
+     false, Role::kUntil},
+    {"  goto ", kExact, nullptr, [](Interpreter& it, int c) { pascal_goto(it, c); }, nullptr, false,
+     Role::kGoto},
 };
 
 constexpr int kRowCount = sizeof(kStatements) / sizeof(kStatements[0]);
@@ -228,27 +257,27 @@ LineScan scan_line(const char* line) {
   return {rows, mark_texts};
 }
 
-bool keyword_in_line(const Interpreter& it, const Row& row) {
-  const char* haystack = row.any_case ? it.lowered : it.stread;
-  return strstr(haystack, row.keyword.data()) != nullptr;
+bool keyword_in_line(const char* line, const char* lowered, const Row& row) {
+  return strstr(row.any_case ? lowered : line, row.keyword.data()) != nullptr;
 }
 
-void lower_line(Interpreter& it) {
+void lower_line(const char* line, char* lowered) {
   int i = 0;
-  for (; it.stread[i] != '\0'; ++i) {
-    const char c = it.stread[i];
-    it.lowered[i] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+  for (; line[i] != '\0'; ++i) {
+    const char c = line[i];
+    lowered[i] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
   }
-  it.lowered[i] = '\0';
+  lowered[i] = '\0';
 }
 
-// The rows among candidates whose keyword occurs in the line in stread.
-uint64_t confirm_rows(Interpreter& it, uint64_t candidates) {
-  if ((candidates & any_case_rows()) != 0) lower_line(it);
+// The rows among candidates whose keyword occurs in line; lowered receives the
+// lower-case copy when a row needs it.
+uint64_t confirm_rows(const char* line, char* lowered, uint64_t candidates) {
+  if ((candidates & any_case_rows()) != 0) lower_line(line, lowered);
   uint64_t rows = 0;
   for (uint64_t left = candidates; left != 0; left &= left - 1) {
     const int r = std::countr_zero(left);
-    if (r < kRowCount && keyword_in_line(it, kStatements[r])) rows |= uint64_t{1} << r;
+    if (r < kRowCount && keyword_in_line(line, lowered, kStatements[r])) rows |= uint64_t{1} << r;
   }
   return rows;
 }
@@ -271,10 +300,10 @@ uint64_t rows_with_first_letter(const char* line, uint64_t rows) {
 }
 
 // The rows whose condition on the line's text holds, of those given.
-uint64_t text_conditions_hold(const Interpreter& it, uint64_t rows) {
+uint64_t text_conditions_hold(const char* line, uint64_t rows) {
   for (uint64_t left = rows; left != 0; left &= left - 1) {
     const Row& row = kStatements[std::countr_zero(left)];
-    if (row.text_condition != nullptr && !row.text_condition(it))
+    if (row.text_condition != nullptr && !row.text_condition(line))
       rows &= ~(uint64_t{1} << std::countr_zero(left));
   }
   return rows;
@@ -282,26 +311,41 @@ uint64_t text_conditions_hold(const Interpreter& it, uint64_t rows) {
 
 }  // namespace
 
-// Everything the step takes from the text of the line in stread, searched afresh.
-LineFacts learn_line(Interpreter& it) {
-  const char* line = it.stread;
-  LineFacts facts = {};
-  while (line[facts.indent] == ' ' || line[facts.indent] == '\t') ++facts.indent;
+LineClass classify_line(const char* line, char* lowered) {
+  LineClass c = {};
+  while (line[c.indent] == ' ' || line[c.indent] == '\t') ++c.indent;
   const LineScan scan = scan_line(line);
   for (size_t m = 0; m < kMarkTextCount; ++m) {
     if ((scan.mark_texts >> m & 1) != 0 && contains(line, kMarkTexts[m].text.data()))
-      facts.marks |= kMarkTexts[m].mark;
+      c.marks |= kMarkTexts[m].mark;
   }
-  if ((facts.marks & kMarkProgram) != 0 && strchr(line, ';') == nullptr)
-    facts.marks &= ~kMarkProgram;  // "program" counts only with a ';' on the line
-  if ((facts.marks & kMarkComment) != 0) return facts;  // no statement of it runs
-  facts.rows = text_conditions_hold(it, confirm_rows(it, scan.rows));
-  facts.texts = operator_texts(line);
+  if ((c.marks & kMarkProgram) != 0 && strchr(line, ';') == nullptr)
+    c.marks &= ~kMarkProgram;                   // "program" counts only with a ';' on the line
+  if ((c.marks & kMarkComment) != 0) return c;  // no statement of it runs
+  c.keyword_rows = confirm_rows(line, lowered, scan.rows);
+  c.rows = text_conditions_hold(line, c.keyword_rows);
+  return c;
+}
+
+bool declaration_row_takes(int row, const char* line, int block_type) {
+  return row >= 0 && row < kRowCount && kStatements[row].declaration &&
+         section_takes(kStatements[row].role, line, block_type);
+}
+
+// Everything the step takes from the text of the line in stread, searched afresh.
+LineFacts learn_line(Interpreter& it) {
+  const LineClass c = classify_line(it.stread, it.lowered);
+  LineFacts facts = {};
+  facts.indent = c.indent;
+  facts.marks = c.marks;
+  if ((c.marks & kMarkComment) != 0) return facts;
+  facts.rows = c.rows;
+  facts.texts = operator_texts(it.stread);
   return facts;
 }
 
 uint64_t rows_in_line(Interpreter& it, bool quick) {
-  return confirm_rows(it, quick ? scan_line(it.stread).rows : ~uint64_t{0});
+  return confirm_rows(it.stread, it.lowered, quick ? scan_line(it.stread).rows : ~uint64_t{0});
 }
 
 uint64_t rows_after(Interpreter& it, int row) {
@@ -310,7 +354,7 @@ uint64_t rows_after(Interpreter& it, int row) {
   if (it.begin_found) later &= ~kDeclarationRows;
   later = std::popcount(later) > 4 ? later & scan_line(it.stread).rows
                                    : rows_with_first_letter(it.stread, later);
-  return text_conditions_hold(it, confirm_rows(it, later));
+  return text_conditions_hold(it.stread, confirm_rows(it.stread, it.lowered, later));
 }
 
 }  // namespace vp

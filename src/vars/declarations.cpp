@@ -50,53 +50,73 @@ constexpr TypeWord kTypes[] = {
 
 }  // namespace
 
-void pascal_var(Interpreter& it, int vtype) {
-  it.block_type = vtype == 0 ? 1 : 2;
-  const LineView line(it.stread);
-  int col = name_column(it.stread);
+DeclarationRead read_declaration(const char* text, int vtype) {
+  DeclarationRead d = {};
+  const LineView line(text);
+  const int col = name_column(text);
   // No place for a name (a bare "const" line, a name starting with a blank): nothing
   // to declare.
-  if (col < 0 || ends_word(line[col])) return;
+  if (col < 0 || ends_word(line[col])) return d;
+  d.declares = true;
+  d.name_start = col;
+  int p = col;
+  while (!ends_word(line[p])) ++p;
+  d.name_length = p - col;
+  ++p;  // past the blank after the name
+  d.separator_found = line[p] == (vtype == 0 ? ':' : '=');
+  d.type_start = p + 2;
+  for (const TypeWord& t : kTypes)
+    if (t.letter == line[p + 2]) d.type_letter = t.letter;
+  d.has_equals = contains(text, " = ");
+  if (vtype == 1 && d.has_equals) {
+    p += 2;
+    d.value_start = p;
+    if (line[p] != '\0') ++p;
+    while (line[p] != ';' && !ends_word(line[p])) ++p;
+    d.value_length = p - d.value_start;
+  }
+  return d;
+}
+
+void pascal_var(Interpreter& it, int vtype) {
+  it.block_type = vtype == 0 ? 1 : 2;
+  const DeclarationRead d = read_declaration(it.stread, vtype);
+  if (!d.declares) return;
   const int n = it.number_of_variables;
   if (n >= kMaxDeclarations) {
     out_text(it, "Pascal Error - Variable table full\n");
     return;
   }
 
-  int p = col;
   Text<kNameSize> name;
-  while (!ends_word(line[p])) name.push(line[p++]);
+  name.assign(it.stread + d.name_start, d.name_length);
   copy_cut(it.variable_names[n], kNameSize, name.c_str());
   trace(it, "**[VAR] Look at allocation: '%s'\n", it.variable_names[n]);
 
-  ++p;  // past the blank after the name
-  if (vtype == 0 && line[p] != ':') out_text(it, "Pascal Error - Expecting ':' with var\n");
-  if (vtype == 1 && line[p] != '=') out_text(it, "Pascal Error - Expecting '=' with var\n");
+  if (!d.separator_found)
+    out_text(it, vtype == 0 ? "Pascal Error - Expecting ':' with var\n"
+                            : "Pascal Error - Expecting '=' with var\n");
 
-  const char letter = line[p + 2];
   for (const TypeWord& t : kTypes) {
-    if (t.letter != letter) continue;
-    it.variable_type[n] = letter;
+    if (t.letter != d.type_letter) continue;
+    it.variable_type[n] = t.letter;
     it.variable_cons[n] = vtype;
-    if (letter == 's')
+    if (t.letter == 's')
       trace(it, t.trace, vtype);
     else
       trace(it, t.trace, vtype, it.variable_cons[n]);
     break;
   }
-  p += 2;
 
-  const bool has_equals = contains(it.stread, " = ");
-  if (vtype == 1 && has_equals) {
+  if (vtype == 1 && d.has_equals) {
     trace(it, "**[VAR] Marked constant %d and we have an '=' \n", vtype);
     Text<kValueSize> value;
-    if (line[p] != '\0') value.push(line[p++]);
-    while (line[p] != ';' && !ends_word(line[p])) value.push(line[p++]);
+    value.assign(it.stread + d.value_start, d.value_length);
     copy_cut(it.value_of_variables[n], kValueSize, value.c_str());
     it.variable_cons[n] = 1;
     trace(it, "**[VAR] Constant has a set value \n");
   }
-  if (it.variable_cons[n] == 1 && !has_equals)
+  if (it.variable_cons[n] == 1 && !d.has_equals)
     out_text(it, "Pascal Error: Constant value not set \n");
   ++it.number_of_variables;
 }

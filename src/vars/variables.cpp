@@ -122,14 +122,18 @@ void refresh_dir(Interpreter& it, int slot) {
   trace(it, "**[Main] var system return '%s' \n", it.value_of_variables[slot]);
 }
 
+const Builtin kBuiltins[kBuiltinCount] = {
+    {kSlotCwd, "SYSTEM.cwd", 's'},
+    {kSlotReturn, "XVALUE.return", 'i'},
+    {kSlotPi, "PI", 'r'},
+    {kSlotOs, "SYSTEM.os", 's'},
+    {kSlotInfo, "SYSTEM.info", 's'},
+    {kSlotCurrentDir, "GetCurrentDir", 's'},
+};
+
 void place_builtins(Interpreter& it) {
-  place(it, kSlotCwd, "SYSTEM.cwd", 's');
-  place(it, kSlotReturn, "XVALUE.return", 'i');
-  place(it, kSlotPi, "PI", 'r');
+  for (const Builtin& b : kBuiltins) place(it, b.slot, b.name, b.type);
   set_value(it, kSlotPi, "3.14159265");
-  place(it, kSlotOs, "SYSTEM.os", 's');
-  place(it, kSlotInfo, "SYSTEM.info", 's');
-  place(it, kSlotCurrentDir, "GetCurrentDir", 's');
   char name[32];
   char description[100];
   get_system(it, name, sizeof(name), description, sizeof(description));
