@@ -27,7 +27,8 @@ for pas in "$scripts"/*.pas; do
     cat "$pas"
     printf '%s' "$sep"
     [ -f "$scripts/$name.in" ] && head -c 4096 "$scripts/$name.in"
-    for v in QUERY_STRING HTTP_USER_AGENT REMOTE_ADDR CONTENT_LENGTH REQUEST_METHOD; do
+    for v in QUERY_STRING HTTP_USER_AGENT REMOTE_ADDR CONTENT_LENGTH REQUEST_METHOD CONTENT_TYPE \
+      HTTP_COOKIE; do
       printf '%s%s' "$sep" "$(env_value "$v")"
     done
   } >"$corpus/golden_$name"

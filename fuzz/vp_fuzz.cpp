@@ -2,16 +2,17 @@
 // and the CGI environment all come from the input, and the world is the memory host,
 // so exec, sleep and the end of the process never leave this process.
 //
-// Input layout: one control byte, then the script, then up to six further fields,
-// each introduced by the separator "\n\x01\n": standard input, QUERY_STRING,
-// HTTP_USER_AGENT, REMOTE_ADDR, CONTENT_LENGTH, REQUEST_METHOD. A missing field is an
-// unset variable. Control byte: bit 0 trace mode, bit 1 exec replaces the process,
-// bit 2 the working directory cannot be read, bit 3 a release file is present, bit 4
-// warnings (when not tracing), bit 5 a web server's request naming f.pas, and bit 6
-// standard output and the output file "full" failing as on a full disk. The checker
-// reads every script too. Bit 7: the script is served as three requests of a
-// persistent worker, whose answers must all be the same; bit 6 then has the client
-// of the second request leave after 1 + 64 times bits 4 and 5 bytes.
+// Input layout: one control byte, then the script, then up to eight further fields,
+// each introduced by the separator "\n\x01\n": standard input (which is also the
+// body of a POST), QUERY_STRING, HTTP_USER_AGENT, REMOTE_ADDR, CONTENT_LENGTH,
+// REQUEST_METHOD, CONTENT_TYPE, HTTP_COOKIE. A missing field is an unset variable.
+// Control byte: bit 0 trace mode, bit 1 exec replaces the process, bit 2 the working
+// directory cannot be read, bit 3 a release file is present, bit 4 warnings (when not
+// tracing), bit 5 a web server's request naming f.pas, and bit 6 standard output and
+// the output file "full" failing as on a full disk. The checker reads every script too.
+// Bit 7: the script is served as three requests of a persistent worker, whose answers
+// must all be the same; bit 6 then has the client of the second request leave after
+// 1 + 64 times bits 4 and 5 bytes.
 #include <cstddef>
 #include <cstdint>
 #include <new>
@@ -25,8 +26,9 @@
 namespace {
 
 constexpr std::string_view kSeparator = "\n\x01\n";
-constexpr const char* kEnvNames[] = {"QUERY_STRING", "HTTP_USER_AGENT", "REMOTE_ADDR",
-                                     "CONTENT_LENGTH", "REQUEST_METHOD"};
+constexpr const char* kEnvNames[] = {"QUERY_STRING",   "HTTP_USER_AGENT", "REMOTE_ADDR",
+                                     "CONTENT_LENGTH", "REQUEST_METHOD",  "CONTENT_TYPE",
+                                     "HTTP_COOKIE"};
 
 // The interpreter is some 340 KB: one buffer, rebuilt in place for every input, keeps
 // the allocator out of each run.

@@ -187,6 +187,8 @@ const Statement kStatementRows[] = {
     {"  i := i + 2 * 3 % 4 ^ 2;", kRunsOnUnlessFatal},
     {"  r := r / 0 ~;", kRunsOnUnlessFatal},
     {"  i := -16 # 0 % 0;", kRunsOnUnlessFatal},
+    {"  read_form(s, 'q');", kRunsOn},
+    {"  read_cookie(s,'c');", kRunsOn},
 };
 
 const Statement kDeclarationRows[] = {
@@ -234,6 +236,10 @@ void run_all(const Statement& row, bool declaration) {
       host.env["QUERY_STRING"] = std::string(300, 'q');
       host.env["HTTP_USER_AGENT"] = "<script>";
       host.env["REMOTE_ADDR"] = "10.0.0.1";
+      host.env["REQUEST_METHOD"] = "POST";
+      host.env["CONTENT_TYPE"] = "application/x-www-form-urlencoded";
+      host.env["CONTENT_LENGTH"] = "9";
+      host.env["HTTP_COOKIE"] = "c=%0A; q=" + std::string(300, 'c');
       const std::string script = declaration ? frame(form, "") : frame("", form);
       auto r = run_script(host, script, {mode});
       SCOPED_TRACE("statement: " + form + " " + mode);

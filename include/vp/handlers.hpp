@@ -92,6 +92,8 @@ void read_http_user_agent(Interpreter& it, const char* line, int column);
 void read_query_string(Interpreter& it, const char* line, int column);
 void read_remote_addr(Interpreter& it, const char* line, int column);
 void read_content_length(Interpreter& it, const char* line, int column);
+void read_form(Interpreter& it, const char* line, int column);
+void read_cookie(Interpreter& it, const char* line, int column);
 void v_pascal_read_version(Interpreter& it, int column);
 void v_pascal_read_date(Interpreter& it, int column);
 void v_pascal_system(Interpreter& it, const char* line);

@@ -35,6 +35,13 @@ class Host {
   virtual int read_in() = 0;
   // Puts back the byte just read, so the next read_in returns it again.
   virtual void unread_in(int c) = 0;
+  // Up to size bytes of standard input into buf, fewer only at its end; returns how
+  // many. A host that can do better than a byte at a time says so.
+  virtual size_t read_in_block(char* buf, size_t size) {
+    size_t n = 0;
+    for (int c; n < size && (c = read_in()) != EOF;) buf[n++] = static_cast<char>(c);
+    return n;
+  }
 
   // The environment; nullptr when the variable is not set.
   virtual const char* get_env(const char* name) = 0;
@@ -72,6 +79,7 @@ class PosixHost final : public Host {
   void write_err(const char* data, size_t size) override;
   int read_in() override;
   void unread_in(int c) override;
+  size_t read_in_block(char* buf, size_t size) override;
   const char* get_env(const char* name) override;
   bool get_cwd(char* buf, size_t size) override;
   time_t now() override;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "vp/form.hpp"
 #include "vp/host.hpp"
 #include "vp/line_cache.hpp"
 #include "vp/text.hpp"
@@ -144,6 +145,8 @@ struct Interpreter {
   int next_script_line = 1;
 
   NameIndex names = {};
+
+  RequestBody body;  // the fields of a form sent with POST, once read_form needs them
 
   // Where the line last read starts in the script, and a count of the lines read,
   // so that the step can tell when a handler has read a further line.

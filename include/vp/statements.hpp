@@ -20,6 +20,7 @@ enum class Role : uint8_t {
   kStatement,  // any other statement
   kWrite,      // write and writeln: one blank after a comma is passed over
   kInput,      // stores what standard input or the request holds into the named variable
+  kForm,       // read_form, read_cookie: the variable up to the comma, a quoted name after
   kVarFirst,   // declarations: the first line of a section, and its continuation lines
   kVarMore,
   kConstFirst,

@@ -23,6 +23,8 @@ char at(const CheckedLine& line, int i) {
 void check_commas(Findings& f, const CheckedLine& line, int row) {
   const std::string_view keyword = kStatements[row].keyword;
   if (keyword.empty() || keyword.back() != '(') return;
+  // Blanks before the quoted name of a field or cookie are passed over.
+  if (kStatements[row].role == Role::kForm) return;
   const int allowed = kStatements[row].role == Role::kWrite ? 1 : 0;
   bool quoted = false;
   for (int p = column_of(line, row); p < line.length; ++p) {
@@ -48,9 +50,12 @@ void check_arguments(ScriptState& s, Findings& f, const CheckedLine& line, int r
   check_commas(f, line, row);
   const Role role = kStatements[row].role;
   const int column = column_of(line, row);
-  if (role == Role::kInput) {
+  if (role == Role::kInput || role == Role::kForm) {
+    // The variable ends at the comma before a field's name, at the ')' or the '[' of
+    // the other readers.
+    const char* stops = role == Role::kForm ? ",)" : ")[";
     int p = column;
-    while (at(line, p) != ')' && at(line, p) != '[' && at(line, p) != '\0') ++p;
+    while (at(line, p) != '\0' && strchr(stops, at(line, p)) == nullptr) ++p;
     if (at(line, p) == '\0') return;
     const int slot = find_slot(s, line.text + column, p - column);
     if (slot >= 0) s.slots[slot].from_input = true;

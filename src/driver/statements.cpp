@@ -131,6 +131,11 @@ constexpr Row kStatements[] = {
      false, Role::kUntil},
     {"  goto ", kExact, nullptr, [](Interpreter& it, int c) { pascal_goto(it, c); }, nullptr, false,
      Role::kGoto},
+    // Extensions: after every row of the language, so that no script changes meaning.
+    {"  read_form(", kAnyCase, nullptr, [](Interpreter& it, int c) { read_form(it, it.stread, c); },
+     nullptr, false, Role::kForm},
+    {"  read_cookie(", kAnyCase, nullptr,
+     [](Interpreter& it, int c) { read_cookie(it, it.stread, c); }, nullptr, false, Role::kForm},
 };
 
 constexpr int kRowCount = sizeof(kStatements) / sizeof(kStatements[0]);

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
@@ -69,6 +70,29 @@ int PosixHost::read_in() {
 
 void PosixHost::unread_in(int c) {
   pushed_ = c;
+}
+
+// What read_in holds back comes first; the rest goes straight into buf, so a request
+// body is read in a few calls and never a byte past its end.
+size_t PosixHost::read_in_block(char* buf, size_t size) {
+  size_t n = 0;
+  if (n < size && pushed_ != -2) {
+    const int c = pushed_;
+    pushed_ = -2;
+    if (c == EOF) return 0;
+    buf[n++] = static_cast<char>(c);
+  }
+  const size_t held = std::min(size - n, static_cast<size_t>(in_len_ - in_pos_));
+  memcpy(buf + n, in_buf_ + in_pos_, held);
+  in_pos_ += static_cast<int>(held);
+  n += held;
+  while (n < size) {
+    const ssize_t got = ::read(0, buf + n, size - n);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) break;
+    n += static_cast<size_t>(got);
+  }
+  return n;
 }
 
 const char* PosixHost::get_env(const char* name) {

@@ -10,13 +10,28 @@ namespace {
 // cannot print a gigabyte of blanks.
 constexpr int kMaxWidth = 4096;
 
-// The characters HTML treats specially, in the order of their escape codes (1 to 5).
-constexpr char kSpecial[] = " <>&\"";
+// The characters HTML treats specially, in the order of their escape codes (1 to 6).
+// A quoted text ends at its single quote, so only values can hold the last one; it
+// would end a single-quoted attribute.
+constexpr char kSpecial[] = " <>&\"'";
+
+// The escape code of every byte, 0 for the bytes written as they are: one look per
+// character of a page's text.
+struct EscapeCodes {
+  unsigned char code[256];
+};
+constexpr EscapeCodes make_escape_codes() {
+  EscapeCodes codes = {};
+  for (int i = 0; kSpecial[i] != '\0'; ++i)
+    codes.code[static_cast<unsigned char>(kSpecial[i])] = static_cast<unsigned char>(i + 1);
+  return codes;
+}
+constexpr EscapeCodes kEscapeCodes = make_escape_codes();
 
 void out_escaped_char(Interpreter& it, char c) {
-  const char* hit = c == '\0' ? nullptr : strchr(kSpecial, c);
-  if (hit != nullptr)
-    echo_wc(it, static_cast<int>(hit - kSpecial) + 1);
+  const int code = kEscapeCodes.code[static_cast<unsigned char>(c)];
+  if (code != 0)
+    echo_wc(it, code);
   else
     out_char(it, c);
 }
@@ -80,8 +95,9 @@ int variable(Interpreter& it, const LineView& line, int column, bool* further) {
 }  // namespace
 
 void echo_wc(Interpreter& it, int code) {
-  static constexpr const char* kEntities[] = {"", "&nbsp;", "&lt;", "&gt;", "&amp;", "&quot;"};
-  if (code >= 1 && code <= 5) out_text(it, kEntities[code]);
+  static constexpr const char* kEntities[] = {"",      "&nbsp;", "&lt;", "&gt;",
+                                              "&amp;", "&quot;", "&#39;"};
+  if (code >= 1 && code <= 6) out_text(it, kEntities[code]);
 }
 
 void echo_wc_text(Interpreter& it, const char* text) {

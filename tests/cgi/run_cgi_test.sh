@@ -146,9 +146,31 @@ if [ "$(head -n 1 "$work/gone.txt")" != "HTTP/1.1 404 Not Found" ]; then
   fail=1
 fi
 
+# The form and cookie pages: a GET form, a POST form whose entry goes to a file above
+# the served folder, and a cookie written back one star longer.
+fetch search '/search.pas?q=Tom+Smith%21+%3Cb%3E&lang=en'
+expect_page search
+expect_body search '<p>You searched for <b id="words">Tom&nbsp;Smith!&nbsp;&lt;b&gt;</b> in <span id="lang">en</span>.</p>'
+
+fetch sign /guestbook.pas --data-urlencode "msg=it's <b>fine</b>
+forged line"
+expect_page sign
+expect_body sign '<p>Thank you for signing: <q id="signed">it&#39;s&nbsp;&lt;b&gt;fine&lt;/b&gt;&nbsp;forged&nbsp;line</q></p>'
+if [ "$(cat "$work/guestbook.txt" 2>/dev/null)" != "it's <b>fine</b> forged line" ]; then
+  echo "sign: $work/guestbook.txt does not hold the one-line entry"
+  fail=1
+fi
+
+fetch visits /visits.pas -b 'theme=dark; visits=**'
+expect_page visits
+if ! sed '/^$/q' "$work/visits.txt" | grep -qx 'Set-Cookie: visits=\*\*\*; Path=/; SameSite=Strict'; then
+  echo "visits: no cookie of three stars"
+  fail=1
+fi
+
 if [ $fail -ne 0 ]; then
   cat "$work/error.log" "$work/breakage.log"
-  for page in request escape listing slip; do
+  for page in request escape listing slip search sign visits; do
     echo "--- $page"
     cat "$work/$page.txt"
   done

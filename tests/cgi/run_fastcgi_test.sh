@@ -88,7 +88,8 @@ fastcgi.server = ( ".pas" => (( "bin-path" => "'"$vp"'",
                                 "check-local" => "disable" )) )' || exit 1
 
 fail=0
-# The request of a page: its query, user agent and body, from NAME.env and NAME.in.
+# The request of a page: its query, user agent, cookie and body, from NAME.env and
+# NAME.in.
 request_options() {
   local name=$1 line key value query=""
   options=()
@@ -100,6 +101,8 @@ request_options() {
           query=$(printf '%s' "$value" | sed 's/%/%25/g; s/ /%20/g; s/"/%22/g; s/</%3C/g; s/>/%3E/g; s/#/%23/g')
           ;;
         HTTP_USER_AGENT) options+=(-A "$value") ;;
+        HTTP_COOKIE) options+=(-H "Cookie: $value") ;;
+        CONTENT_TYPE) options+=(-H "Content-Type: $value") ;;
       esac
     done <"$work/$name.env"
   fi

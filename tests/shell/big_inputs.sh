@@ -68,6 +68,19 @@ printf 'program t;\nvar q : string;\nvar u : string;\nbegin\n  read_query_string
 run cgi /dev/null "QUERY_STRING=$big" "HTTP_USER_AGENT=$big" GATEWAY_INTERFACE=CGI/1.1
 check cgi 0 cgi.want $?
 
+# A form body of 1 MiB through a pipe, after a word that read took from it: read_form
+# takes exactly CONTENT_LENGTH bytes from where read stopped, and read goes on after.
+{
+  printf 'first pad='
+  head -c $(((1 << 20) - 14)) /dev/zero | tr '\0' x
+  printf '&name=Ada last\n'
+} >form.in
+printf "program t;\nvar a : string;\nvar v : string;\nvar b : string;\nbegin\n  read(a);\n  read_form(v,'name');\n  read(b);\n  writeln(a);\n  writeln(v);\n  writeln(b);\nend.\n" >form.pas
+printf 'first\nAda\nlast\n' >form.want
+run form <(cat form.in) REQUEST_METHOD=POST CONTENT_TYPE=application/x-www-form-urlencoded \
+  CONTENT_LENGTH=1048576 GATEWAY_INTERFACE=CGI/1.1
+check form 0 form.want $?
+
 # NUL bytes end a line for every scan; CR LF line ends read as the line ends they are.
 printf "program t;\r\nvar s : string;\r\nbegin\r\n  s := 'ab';\r\n  writeln('a\0b');\r\n  writeln(s);\r\n\0end.\r\nend.\r\n" >odd.pas
 printf 'aPascal Error - Parse error with writeln\n\nab\n' >odd.want
