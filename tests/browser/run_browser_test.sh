@@ -10,15 +10,15 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 lighttpd=$(command -v lighttpd || true)
 [ -z "$lighttpd" ] && [ -x /usr/sbin/lighttpd ] && lighttpd=/usr/sbin/lighttpd
-[ -n "$lighttpd" ] || { echo "lighttpd is not installed (.ci/run installs it)"; exit 1; }
-command -v node >/dev/null || { echo "node is not installed (.ci/run installs nodejs)"; exit 1; }
+[ -n "$lighttpd" ] || { echo "lighttpd is not installed (tools/install-deps.sh installs it)"; exit 1; }
+command -v node >/dev/null || { echo "node is not installed (tools/install-deps.sh installs it)"; exit 1; }
 chromium=${CHROMIUM:-/usr/bin/chromium}
-[ -x "$chromium" ] || { echo "$chromium is not installed (.ci/run installs chromium)"; exit 1; }
+[ -x "$chromium" ] || { echo "$chromium is not installed (tools/install-deps.sh installs it)"; exit 1; }
 if [ ! -d "$here/node_modules/puppeteer-core" ]; then
-  echo "puppeteer-core is not installed: run 'npm ci' in tests/browser (.ci/run does)"
+  echo "puppeteer-core is not installed: run tools/install-deps.sh"
   exit 1
 fi
-command -v curl >/dev/null || { echo "curl is not installed (.ci/run installs it)"; exit 1; }
+command -v curl >/dev/null || { echo "curl is not installed (tools/install-deps.sh installs it)"; exit 1; }
 
 rm -rf "$work" && mkdir -p "$work/docroot" || exit 1
 cp "$examples"/*.pas "$work/docroot/" || exit 1

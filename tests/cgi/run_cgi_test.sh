@@ -10,10 +10,10 @@ vp=$1 examples=$2 work=$3
 lighttpd=$(command -v lighttpd || true)
 [ -z "$lighttpd" ] && [ -x /usr/sbin/lighttpd ] && lighttpd=/usr/sbin/lighttpd
 if [ -z "$lighttpd" ]; then
-  echo "lighttpd is not installed (.ci/run installs it)"
+  echo "lighttpd is not installed (tools/install-deps.sh installs it)"
   exit 1
 fi
-command -v curl >/dev/null || { echo "curl is not installed (.ci/run installs it)"; exit 1; }
+command -v curl >/dev/null || { echo "curl is not installed (tools/install-deps.sh installs it)"; exit 1; }
 
 rm -rf "$work" && mkdir -p "$work/docroot" || exit 1
 cp "$examples"/*.pas "$work/docroot/" || exit 1

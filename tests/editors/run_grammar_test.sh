@@ -4,13 +4,13 @@
 # vscode-tmgrammar-test reads the grammar through the VS Code manifest and checks
 # the annotated samples (samples/*.pas); no_errors.js then colours the examples and
 # fails on any error scope, except in those listed in not_clean.txt. The npm
-# packages come from package-lock.json: `npm ci` in this folder (.ci/run does it).
+# packages come from package-lock.json: `npm ci` in this folder (tools/install-deps.sh does it).
 set -u
 src=$1
 here=$src/tests/editors
-command -v node >/dev/null || { echo "node is not installed (.ci/run installs nodejs)"; exit 1; }
+command -v node >/dev/null || { echo "node is not installed (tools/install-deps.sh installs it)"; exit 1; }
 if [ ! -x "$here/node_modules/.bin/vscode-tmgrammar-test" ]; then
-  echo "the grammar test runner is not installed: run 'npm ci' in tests/editors (.ci/run does)"
+  echo "the grammar test runner is not installed: run tools/install-deps.sh"
   exit 1
 fi
 cd "$here" || exit 1

@@ -3,7 +3,7 @@
 # (what is checked: vim_test.vim).
 set -u
 src=$1 work=$2
-command -v vim >/dev/null || { echo "vim is not installed (.ci/run installs it)"; exit 1; }
+command -v vim >/dev/null || { echo "vim is not installed (tools/install-deps.sh installs it)"; exit 1; }
 rm -rf "$work" && mkdir -p "$work" || exit 1
 # HOME points at the work folder so that no vimrc or plugin of the user takes part.
 HOME=$work vim -Es -u NONE -i NONE -N \
