@@ -34,6 +34,17 @@ int unspaced_operator(const CheckedLine& line, int from, int to, bool string) {
   return -1;
 }
 
+// A bare name: a letter or '_' and then letters, digits or '_'.
+bool is_word(const char* text, int length) {
+  const auto letter = [](char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+  };
+  if (!letter(text[0])) return false;
+  for (int i = 1; i < length; ++i)
+    if (!letter(text[i]) && !(text[i] >= '0' && text[i] <= '9')) return false;
+  return true;
+}
+
 void check_copied(ScriptState& s, Findings& f, const CheckedLine& line, int slot) {
   const Slot& v = s.slots[slot];
   const int name_end = line.facts.indent + static_cast<int>(strlen(v.name));
@@ -78,6 +89,15 @@ void check_copied(ScriptState& s, Findings& f, const CheckedLine& line, int slot
     add_finding(f, line.number, a + 1, Check::kCopiesName, Severity::kWarning,
                 "this stores the text '%s', not the value of the variable %s%s", copied.text,
                 copied.text, fix);
+  } else if (a < b && is_word(line.text + a, b - a)) {
+    // Most often a variable that was never declared, or a text meant to be quoted.
+    const Shown word = shown(line.text + a, b - a);
+    char hint[96];
+    suggest_name(s, line.text + a, b - a, hint, sizeof(hint));
+    add_finding(f, line.number, a + 1, Check::kBareWord, Severity::kNote,
+                "this stores the word '%s' as written: no variable is named %s; quote a text "
+                "that is meant as one%s",
+                word.text, word.text, hint);
   }
 }
 

@@ -52,6 +52,7 @@ enum class Check : uint8_t {
   kGotoLabelAbove,
   kBlankAfterComma,
   kSeveralStatements,
+  kBareWord,
   kCount,
 };
 static_assert(static_cast<int>(Check::kCount) <= 64, "one bit per check in a directive's mask");

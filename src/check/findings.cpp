@@ -51,6 +51,7 @@ const CheckInfo kChecks[static_cast<int>(Check::kCount)] = {
     {"goto-label-above", kE},
     {"blank-after-comma", kE},
     {"several-statements", kW},
+    {"bare-word", kN},
 };
 
 const char* severity_name(Severity s) {

@@ -31,5 +31,8 @@ begin
   read(pin);
   x := pin + 1;
   x := total + 1;
+  s := query;
+  s := 'query';
+  x := totl;
   x := 5
 end.
