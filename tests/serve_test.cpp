@@ -38,7 +38,6 @@ struct Worker {
   }
 };
 
-
 TEST(ServeRequest, WhatEndsAProcessEndsOnlyTheRequest) {
   Worker worker;
   worker.world.scripts["halt.pas"] =
