@@ -17,17 +17,17 @@ struct Assign : ::testing::Test {
   void SetUp() override { it->begin_found = true; }
 
   int declare(const std::string& name, char type, const std::string& value = "") {
-    const int slot = it->number_of_variables++;
-    vp::copy_cut(it->variable_names[slot], vp::kNameSize, name.c_str());
-    it->variable_type[slot] = type;
+    const int slot = it->vars.count++;
+    vp::copy_cut(it->vars.names[slot], vp::kNameSize, name.c_str());
+    it->vars.types[slot] = static_cast<vp::VarType>(type);
     vp::set_value(*it, slot, value.c_str());
     return slot;
   }
-  std::string value(int slot) const { return it->value_of_variables[slot]; }
+  std::string value(int slot) const { return it->vars.values[slot]; }
 
   // Runs the per-line step over one line, as the run loop would after reading it.
   void line(const std::string& text) {
-    vp::copy_cut(it->stread, vp::kLineSize, (text + "\n").c_str());
+    vp::copy_cut(it->line, vp::kLineSize, (text + "\n").c_str());
     vp::step_line(*it);
     vp::flush_out(*it);
   }
@@ -62,7 +62,7 @@ TEST_F(Assign, OnlyEightOperatorsTakePart) {
   line(many + ";");
   EXPECT_EQ(value(x), "9");
 
-  it->debug_mode = 1;
+  it->tracing = true;
   host.out.clear();
   line("  x := 1 + 1 + 1 + 1 + 1 + 1 + 1 + 1 + 1 + 1;");
   EXPECT_NE(host.out.find("operation #7 = '+' value #8 = '1.000000' \n"), std::string::npos);
@@ -127,12 +127,12 @@ TEST_F(Assign, LinesThatMerelyBeginWithTheNameAssignNothing) {
 
 TEST_F(Assign, ConstantsAndLinesBeforeBeginAreLeftAlone) {
   const int k = declare("k", 'i', "1");
-  it->variable_cons[k] = 1;
+  it->vars.constant[k] = true;
   line("  k := 9;");
   EXPECT_EQ(value(k), "1");
   const int x = declare("x", 'i', "2");
   it->begin_found = false;
-  vp::copy_cut(it->stread, vp::kLineSize, "  x := 9;\n");
+  vp::copy_cut(it->line, vp::kLineSize, "  x := 9;\n");
   vp::assign_step(*it);
   EXPECT_EQ(value(x), "2");
 }

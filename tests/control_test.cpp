@@ -19,18 +19,16 @@ class Session {
  public:
   explicit Session(const std::string& script, bool trace = false) {
     host_.scripts["t.pas"] = script;
-    it_.fp = host_.open_script("t.pas");
-    it_.debug_mode = trace ? 1 : 0;
+    vp::open_script(it_, "t.pas");
+    it_.tracing = trace;
     it_.begin_found = true;
   }
-  ~Session() {
-    if (it_.fp != nullptr) fclose(it_.fp);
-  }
+  ~Session() { vp::close_script(it_); }
 
   Session& var(const char* name, char type, const char* value = "") {
-    const int slot = it_.number_of_variables++;
-    vp::copy_cut(it_.variable_names[slot], vp::kNameSize, name);
-    it_.variable_type[slot] = type;
+    const int slot = it_.vars.count++;
+    vp::copy_cut(it_.vars.names[slot], vp::kNameSize, name);
+    it_.vars.types[slot] = static_cast<vp::VarType>(type);
     vp::set_value(it_, slot, value);
     return *this;
   }
@@ -61,21 +59,19 @@ class Session {
     vp::flush_out(it_);
     return host_.out;
   }
-  const char* value(const char* name) {
-    return it_.value_of_variables[vp::find_variable(it_, name)];
-  }
+  const char* value(const char* name) { return it_.vars.values[vp::find_variable(it_, name)]; }
   Interpreter& it() { return it_; }
 
  private:
   void bump() {
     const char* word = "  bump ";
-    const char* at = strstr(it_.stread, word);
+    const char* at = strstr(it_.line, word);
     if (at == nullptr) return;
     std::string name(at + strlen(word));
     name = name.substr(0, name.find_first_of(";\n"));
     const int slot = vp::find_variable(it_, name.c_str());
     if (slot < 0) return;
-    const std::string next = std::to_string(atoi(it_.value_of_variables[slot]) + 1);
+    const std::string next = std::to_string(atoi(it_.vars.values[slot]) + 1);
     vp::set_value(it_, slot, next.c_str());
   }
 
@@ -154,7 +150,7 @@ TEST(If, SkippedLineReadsAsBlanks) {
   Session s("  if n = 5 then\n  writeln('no');\n");
   s.var("n", 'i', "6");
   s.run();
-  EXPECT_STREQ(s.it().stread, "                 ");
+  EXPECT_STREQ(s.it().line, "                 ");
   EXPECT_EQ(s.out(), "");
 }
 
@@ -240,7 +236,7 @@ TEST(Goto, TargetNameEdges) {
   Session a("  goto  done;\ndone:\n  writeln('no');\nend.\n", true);
   a.run();
   EXPECT_EQ(a.out(), "**[goto] ' done' \n");
-  EXPECT_STREQ(a.it().stread, "end.\n");
+  EXPECT_STREQ(a.it().line, "end.\n");
 
   // No semicolon: the name ends with the line.
   Session b("  goto done\n  writeln('no');\ndone:\n  writeln('yes');\n");

@@ -84,9 +84,9 @@ TEST(FastPaths, QuickRowSearchFindsWhatAFullSearchFinds) {
     std::string line;
     const int count = 1 + static_cast<int>(random() % 8);
     for (int i = 0; i < count; ++i) line += pieces[random() % (sizeof(pieces) / sizeof(*pieces))];
-    vp::copy_cut(it->stread, vp::kLineSize, line.c_str());
-    const uint64_t full = vp::rows_in_line(*it, false);
-    ASSERT_EQ(vp::rows_in_line(*it, true), full) << "line '" << line << "'";
+    vp::copy_cut(it->line, vp::kLineSize, line.c_str());
+    const uint64_t full = vp::rows_in_line(it->line, false);
+    ASSERT_EQ(vp::rows_in_line(it->line, true), full) << "line '" << line << "'";
     if (full != 0) ++with_rows;
   }
   EXPECT_GT(with_rows, 10000);  // the lines do hold keywords

@@ -190,34 +190,14 @@ TEST(ReadForm, BrokenArgumentsStoreNothing) {
 
 // A host whose request ends while the body is being read, as a server's does when the
 // client goes away: the run ends, and the sanitizer build sees that nothing leaks.
-class EndingHost final : public vp::Host {
+class EndingHost final : public vp::testing::ForwardingHost {
  public:
-  vp::MemoryHost inner;
   int bytes_left = 3;
 
-  void write_out(const char* data, size_t size) override { inner.write_out(data, size); }
-  const char* out_failure() override { return inner.out_failure(); }
-  void write_err(const char* data, size_t size) override { inner.write_err(data, size); }
   int read_in() override {
     if (bytes_left-- == 0) throw vp::ProcessExit{0};
     return inner.read_in();
   }
-  void unread_in(int c) override { inner.unread_in(c); }
-  const char* get_env(const char* name) override { return inner.get_env(name); }
-  bool get_cwd(char* buf, size_t size) override { return inner.get_cwd(buf, size); }
-  time_t now() override { return inner.now(); }
-  FILE* open_script(const char* path) override { return inner.open_script(path); }
-  FILE* open_append(const char* path) override { return inner.open_append(path); }
-  bool identify(const char* path, vp::FileIdentity* id, bool* missing) override {
-    return inner.identify(path, id, missing);
-  }
-  bool identify(FILE* stream, vp::FileIdentity* id) override { return inner.identify(stream, id); }
-  int probe_file(const char* path, char* line, int size) override {
-    return inner.probe_file(path, line, size);
-  }
-  void exec(const char* path, const char* arg) override { inner.exec(path, arg); }
-  void sleep_seconds(unsigned seconds) override { inner.sleep_seconds(seconds); }
-  [[noreturn]] void exit_process(int status) override { inner.exit_process(status); }
 };
 
 TEST(ReadForm, RequestEndingDuringTheBodyLeavesNothingBehind) {
@@ -230,8 +210,7 @@ TEST(ReadForm, RequestEndingDuringTheBodyLeavesNothingBehind) {
   const char* argv[] = {"vp", "t.pas"};
   auto it = std::make_unique<vp::Interpreter>(host);
   EXPECT_THROW(vp::run(*it, 2, argv), vp::ProcessExit);
-  fclose(it->fp);
-  it->fp = nullptr;
+  vp::close_script(*it);
   EXPECT_EQ(it->body.state, vp::BodyState::kNone);
 }
 

@@ -18,11 +18,11 @@ RunResult run_script(MemoryHost& host, const std::string& script,
     status = e.status;
     // A process replaced by exec drops what its streams still buffer; emulate that,
     // so a test sees only what was flushed before, and release the streams.
-    for (FILE* f : {it->textFilePointer, it->fp}) {
-      if (f == nullptr) continue;
+    if (FILE* f = it->file.stream; f != nullptr) {
       __fpurge(f);
       fclose(f);
     }
+    close_script(*it);
   }
   return {host.out, status};
 }

@@ -3,70 +3,77 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
 namespace {
 
-vp::LineFacts facts(uint64_t rows) {
-  return vp::LineFacts{rows, 0, 2, {}};
+// Looks a line up as the step does: a miss leaves the entry to the line, whose
+// facts are then set to rows. Returns the rows the entry held on a hit, or -1.
+long long look(vp::LineCache& cache, long at, const std::string& text, int n, uint64_t rows) {
+  bool hit;
+  vp::LineCacheEntry* e = cache.lookup(at, text.c_str(), n, &hit);
+  if (e == nullptr) return -2;
+  if (hit) return static_cast<long long>(e->facts.rows);
+  EXPECT_EQ(e->facts.rows, 0u);  // a claimed entry starts cleared
+  EXPECT_EQ(e->plans.write.status, vp::PlanStatus::unknown);
+  e->facts.rows = rows;
+  e->plans.write.status = vp::PlanStatus::ready;
+  return -1;
 }
 
 TEST(LineCache, AnswersOnlyForTheSameTextAtTheSamePlace) {
   auto cache = std::make_unique<vp::LineCache>();
   const std::string line = "  writeln(i);\n";
   const int n = static_cast<int>(line.size());
-  EXPECT_EQ(cache->find(40, line.c_str(), n), nullptr);
+  EXPECT_EQ(look(*cache, 40, line, n, 7), -1);
+  EXPECT_EQ(look(*cache, 40, line, n, 0), 7);
 
-  cache->store(40, line.c_str(), n, facts(7));
-  const vp::LineFacts* got = cache->find(40, line.c_str(), n);
-  ASSERT_NE(got, nullptr);
-  EXPECT_EQ(got->rows, 7u);
-  EXPECT_EQ(got->indent, 2);
-
-  // The same place with a changed text, or a text cut short, is not known.
-  EXPECT_EQ(cache->find(40, "  writeln(j);\n", n), nullptr);
-  EXPECT_EQ(cache->find(40, line.c_str(), n - 1), nullptr);
+  // The same place with a changed text, or a text cut short, is not known; the new
+  // text replaces the old one.
+  EXPECT_EQ(look(*cache, 40, "  writeln(j);\n", n, 8), -1);
+  EXPECT_EQ(look(*cache, 40, line, n, 7), -1);
+  EXPECT_EQ(look(*cache, 40, line, n - 1, 6), -1);
+  EXPECT_EQ(look(*cache, 40, line, n - 1, 0), 6);
   // Nor is the same text elsewhere.
-  EXPECT_EQ(cache->find(41, line.c_str(), n), nullptr);
-  EXPECT_EQ(cache->find(0, line.c_str(), n), nullptr);
-
-  // A new text at the place replaces the old one.
-  cache->store(40, "  end;\n", 7, facts(9));
-  EXPECT_EQ(cache->find(40, line.c_str(), n), nullptr);
-  ASSERT_NE(cache->find(40, "  end;\n", 7), nullptr);
-  EXPECT_EQ(cache->find(40, "  end;\n", 7)->rows, 9u);
+  EXPECT_EQ(look(*cache, 41, line, n, 9), -1);
+  EXPECT_EQ(look(*cache, 0, line, n, 10), -1);
+  EXPECT_EQ(look(*cache, 0, line, n, 0), 10);
 }
 
 TEST(LineCache, KeepsTheLinesOfALoopBody) {
   auto cache = std::make_unique<vp::LineCache>();
   // Forty lines of twenty bytes each: every one is still known after all are stored
-  // unless two share an entry, and at least most must be kept.
+  // unless two share an entry, and at least most must be kept (all the cache holds,
+  // when it is built smaller).
   std::string texts[40];
   for (int i = 0; i < 40; ++i) {
     texts[i] = "  line number " + std::to_string(100 + i) + ";\n";
-    cache->store(1000 + 20L * i, texts[i].c_str(), static_cast<int>(texts[i].size()), facts(i));
+    look(*cache, 1000 + 20L * i, texts[i], static_cast<int>(texts[i].size()), i);
   }
   int kept = 0;
   for (int i = 0; i < 40; ++i) {
-    const vp::LineFacts* got =
-        cache->find(1000 + 20L * i, texts[i].c_str(), static_cast<int>(texts[i].size()));
-    if (got == nullptr) continue;
-    EXPECT_EQ(got->rows, static_cast<uint64_t>(i));  // never another line's facts
+    auto probe = std::make_unique<vp::LineCache>(*cache);  // a miss would evict
+    const long long got =
+        look(*probe, 1000 + 20L * i, texts[i], static_cast<int>(texts[i].size()), 0);
+    if (got < 0) continue;
+    EXPECT_EQ(got, i);  // never another line's facts
     ++kept;
   }
-  EXPECT_GE(kept, 30);
+  EXPECT_GE(kept, std::min(30, vp::kLineCacheEntries));
 }
 
 TEST(LineCache, RefusesWhatItCannotKey) {
   auto cache = std::make_unique<vp::LineCache>();
-  const std::string full(255, 'x');
-  cache->store(-1, "a", 1, facts(1));
-  EXPECT_EQ(cache->find(-1, "a", 1), nullptr);
-  cache->store(5, full.c_str(), 256, facts(1));  // longer than a line can be
-  EXPECT_EQ(cache->find(5, full.c_str(), 256), nullptr);
-  cache->store(5, full.c_str(), 255, facts(3));
-  ASSERT_NE(cache->find(5, full.c_str(), 255), nullptr);
+  const std::string full(256, 'x');
+  EXPECT_EQ(look(*cache, -1, "a", 1, 1), -2);
+  EXPECT_EQ(look(*cache, 5, full, 256, 1), -2);  // longer than a line can be
+  EXPECT_EQ(look(*cache, 5, full, 255, 3), -1);
+  EXPECT_EQ(look(*cache, 5, full, 255, 0), 3);
+  // Switched off, it keeps nothing.
+  cache->off = true;
+  EXPECT_EQ(look(*cache, 5, full, 255, 0), -2);
 }
 
 }  // namespace

@@ -133,7 +133,7 @@ TEST(LinePlans, TraceModeScansEveryPass) {
   EXPECT_EQ(count("n=**[writeln] variable name: ''\n"), 3);  // the separator's empty name
 }
 
-// The line an if skips is read into stread by the if; on a later pass the same line
+// The line an if skips is read into it.line by the if; on a later pass the same line
 // runs as a line of its own, and the line after the if is stepped either way.
 TEST(LinePlans, ALineAnIfSkippedRunsOnTheNextPass) {
   const std::string body =

@@ -13,7 +13,7 @@ namespace {
 
 int lookup_by_scan(const vp::Interpreter& it, const char* name) {
   for (int slot = 0; slot < vp::kSlots; ++slot)
-    if (strcmp(it.variable_names[slot], name) == 0) return slot;
+    if (strcmp(it.vars.names[slot], name) == 0) return slot;
   return -1;
 }
 
@@ -29,7 +29,7 @@ TEST(NameIndex, AnswersAsAFullScanOverRandomTables) {
     for (int slot = 0; slot < vp::kSlots; ++slot) {
       // Free slots fall anywhere, names repeat, and a table may have no free slot.
       if (slot < filled && random() % 5 != 0) {
-        vp::copy_cut(it->variable_names[slot], vp::kNameSize, pool[random() % pool.size()].c_str());
+        vp::copy_cut(it->vars.names[slot], vp::kNameSize, pool[random() % pool.size()].c_str());
       }
     }
     vp::freeze_names(*it);
@@ -52,7 +52,7 @@ TEST(NameIndex, FindsNamesInTextsAsAFullScanWould) {
     const int filled = static_cast<int>(random() % 257);
     for (int slot = 0; slot < filled; ++slot)
       if (random() % 8 != 0)
-        vp::copy_cut(it->variable_names[slot], vp::kNameSize, pool[random() % pool.size()].c_str());
+        vp::copy_cut(it->vars.names[slot], vp::kNameSize, pool[random() % pool.size()].c_str());
     std::vector<std::vector<int>> unindexed;
     for (const std::string& t : texts) {
       std::vector<int> seen;
@@ -73,8 +73,8 @@ TEST(NameIndex, SearchesTheTextAsEachVisitLeftIt) {
   auto it = std::make_unique<vp::Interpreter>(host);
   // Seventy names so that the last ones lie past the first 64.
   for (int slot = 0; slot < 70; ++slot) {
-    snprintf(it->variable_names[slot], vp::kNameSize, "n%d", slot);
-    snprintf(it->value_of_variables[slot], vp::kValueSize, "n%d", slot + 9);
+    snprintf(it->vars.names[slot], vp::kNameSize, "n%d", slot);
+    snprintf(it->vars.values[slot], vp::kValueSize, "n%d", slot + 9);
   }
   vp::freeze_names(*it);
   // n5 becomes n14, which names slot 14, whose value n23 names slot 23, and so on:
@@ -83,7 +83,7 @@ TEST(NameIndex, SearchesTheTextAsEachVisitLeftIt) {
   std::vector<int> seen;
   vp::for_each_name_in(*it, text, [&](int slot) {
     seen.push_back(slot);
-    vp::copy_cut(text, sizeof(text), it->value_of_variables[slot]);
+    vp::copy_cut(text, sizeof(text), it->vars.values[slot]);
   });
   EXPECT_EQ(seen, (std::vector<int>{5, 14, 23, 32, 41, 50, 59, 68}));
 }

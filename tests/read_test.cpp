@@ -25,34 +25,14 @@ const char* kShowTwoReads =
     "  writeln(v);\n";
 
 // Records how much had been written when the interpreter first asked for input.
-class PromptHost final : public vp::Host {
+class PromptHost final : public vp::testing::ForwardingHost {
  public:
-  vp::MemoryHost inner;
   long written_at_first_read = -1;
 
-  void write_out(const char* data, size_t size) override { inner.write_out(data, size); }
-  const char* out_failure() override { return inner.out_failure(); }
-  void write_err(const char* data, size_t size) override { inner.write_err(data, size); }
   int read_in() override {
     if (written_at_first_read < 0) written_at_first_read = static_cast<long>(inner.out.size());
     return inner.read_in();
   }
-  void unread_in(int c) override { inner.unread_in(c); }
-  const char* get_env(const char* name) override { return inner.get_env(name); }
-  bool get_cwd(char* buf, size_t size) override { return inner.get_cwd(buf, size); }
-  time_t now() override { return inner.now(); }
-  FILE* open_script(const char* path) override { return inner.open_script(path); }
-  FILE* open_append(const char* path) override { return inner.open_append(path); }
-  bool identify(const char* path, vp::FileIdentity* id, bool* missing) override {
-    return inner.identify(path, id, missing);
-  }
-  bool identify(FILE* stream, vp::FileIdentity* id) override { return inner.identify(stream, id); }
-  int probe_file(const char* path, char* line, int size) override {
-    return inner.probe_file(path, line, size);
-  }
-  void exec(const char* path, const char* arg) override { inner.exec(path, arg); }
-  void sleep_seconds(unsigned seconds) override { inner.sleep_seconds(seconds); }
-  [[noreturn]] void exit_process(int status) override { inner.exit_process(status); }
 };
 
 }  // namespace

@@ -93,12 +93,14 @@ struct ScratchDir {
   }
 };
 
-std::string read_all(FILE* f) {
-  std::string text;
-  if (f == nullptr) return "(none)";
-  for (int c; (c = fgetc(f)) != EOF;) text += static_cast<char>(c);
-  fclose(f);
-  return text;
+// The bytes the cache gives for path, and that they are those of the file it names.
+std::string read_all(vp::ScriptCache& cache, const std::string& path) {
+  vp::FileIdentity id = {};
+  const std::string* bytes = cache.open(path.c_str(), &id);
+  if (bytes == nullptr) return "(none)";
+  struct stat file;
+  if (stat(path.c_str(), &file) != 0 || id.inode != file.st_ino) return "(another file)";
+  return *bytes;
 }
 
 TEST(ScriptCache, ReadsAChangedScriptAnew) {
@@ -106,23 +108,23 @@ TEST(ScriptCache, ReadsAChangedScriptAnew) {
   vp::ScriptCache cache;
   using Status = vp::ScriptCache::Status;
   const std::string page = dir.write("p.pas", "first\n");
-  EXPECT_EQ(read_all(cache.open(page.c_str())), "first\n");
+  EXPECT_EQ(read_all(cache, page), "first\n");
   EXPECT_EQ(cache.status(), Status::kLoaded);
-  EXPECT_EQ(read_all(cache.open(page.c_str())), "first\n");
+  EXPECT_EQ(read_all(cache, page), "first\n");
   EXPECT_EQ(cache.status(), Status::kHit);
   dir.write("p.pas", "second, longer\n");
-  EXPECT_EQ(read_all(cache.open(page.c_str())), "second, longer\n");
+  EXPECT_EQ(read_all(cache, page), "second, longer\n");
   EXPECT_EQ(cache.status(), Status::kLoaded);
   // The same size, another time: still read anew.
   dir.write("p.pas", "SECOND, LONGER\n");
   struct timespec times[2] = {{0, UTIME_OMIT}, {1000000000, 0}};
   utimensat(AT_FDCWD, page.c_str(), times, 0);
-  EXPECT_EQ(read_all(cache.open(page.c_str())), "SECOND, LONGER\n");
+  EXPECT_EQ(read_all(cache, page), "SECOND, LONGER\n");
 
-  EXPECT_EQ(cache.open((dir.path + "/none.pas").c_str()), nullptr);
+  EXPECT_EQ(read_all(cache, dir.path + "/none.pas"), "(none)");
   EXPECT_EQ(cache.status(), Status::kMissing);
-  EXPECT_EQ(read_all(cache.open(dir.write("e.pas", "").c_str())), "");
-  read_all(cache.open(dir.path.c_str()));
+  EXPECT_EQ(read_all(cache, dir.write("e.pas", "")), "");
+  EXPECT_EQ(read_all(cache, dir.path), "(none)");
   EXPECT_EQ(cache.status(), Status::kUncached);
 }
 
@@ -135,11 +137,11 @@ TEST(ScriptCache, GivesEachScriptItsOwnBytesPastItsSize) {
       const std::string text = "script " + std::to_string(i) + "\n";
       const std::string page =
           round == 0 ? dir.write(std::to_string(i), text) : dir.path + "/" + std::to_string(i);
-      ASSERT_EQ(read_all(cache.open(page.c_str())), text) << "round " << round;
+      ASSERT_EQ(read_all(cache, page), text) << "round " << round;
     }
   }
   cache.reset();
-  EXPECT_EQ(read_all(cache.open((dir.path + "/0").c_str())), "script 0\n");
+  EXPECT_EQ(read_all(cache, (dir.path + "/0")), "script 0\n");
   EXPECT_EQ(cache.status(), vp::ScriptCache::Status::kLoaded);
 }
 

@@ -89,7 +89,7 @@ TEST(Delete, WorkingDirectoryInSlot249IsEditedWithoutMessage) {
   EXPECT_EQ(vp::run(*it, 2, argv), 0);
   vp::flush_out(*it);
   EXPECT_EQ(host.out, "");
-  EXPECT_STREQ(it->value_of_variables[vp::kSlotCwd], "www");
+  EXPECT_STREQ(it->vars.values[vp::kSlotCwd], "www");
 }
 
 TEST(FindReplace, ValueGrownPastItsLimitIsCutAt255) {
@@ -142,7 +142,7 @@ TEST(StringEdit, EveryPrefixOfAStatementIsSafe) {
       auto it = std::make_unique<vp::Interpreter>(host);
       const char* argv[] = {"vp", "t.pas"};
       ASSERT_EQ(vp::run(*it, 2, argv), 0) << statement.substr(0, n);
-      EXPECT_LE(strnlen(it->value_of_variables[0], vp::kValueSize), 255u) << statement.substr(0, n);
+      EXPECT_LE(strnlen(it->vars.values[0], vp::kValueSize), 255u) << statement.substr(0, n);
     }
   }
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "vp/interpreter.hpp"
+#include "vp/scan.hpp"
 
 namespace vp {
 
@@ -16,26 +17,26 @@ void refresh_dir(Interpreter& it, int slot);
 struct Builtin {
   int slot;
   const char* name;
-  char type;
+  VarType type;
 };
 inline constexpr int kBuiltinCount = 6;
 extern const Builtin kBuiltins[kBuiltinCount];
 void place_builtins(Interpreter& it);
-// What a declaration line declares, read as pascal_var reads it (vtype 0 for a
-// variable, 1 for a constant); spans are indexes into the line.
+// What a declaration line declares, read as pascal_var reads it (a variable, or a
+// constant); spans are indexes into the line.
 struct DeclarationRead {
   bool declares;  // false: the line has no place for a name
   int name_start;
   int name_length;
   bool separator_found;  // ':' (or '=' for a constant) right after the name's blank
   int type_start;        // the type word, or a constant's value
-  char type_letter;      // 0 when its first letter selects no type
+  VarType type;          // none when its first letter selects no type
   bool has_equals;       // the line holds " = "
   int value_start;       // a constant's value, when it has " = "
   int value_length;
 };
-DeclarationRead read_declaration(const char* line, int vtype);
-void pascal_var(Interpreter& it, int vtype);
+DeclarationRead read_declaration(const char* line, bool constant);
+void pascal_var(Interpreter& it, bool constant);
 void pascal_label(Interpreter& it);
 
 // Assignments, arithmetic and concatenation. The text functions write their result,
@@ -85,8 +86,8 @@ void v_pascal_findow(Interpreter& it, int column);
 // Environment and process.
 // Under a web server: opens the script that the server asked for, the command line's
 // first word only when it names that file; otherwise writes a refusal as the
-// response and returns nullptr. path holds the script's name (kLineSize bytes).
-FILE* open_cgi_script(Interpreter& it, char* path);
+// response and returns false. path holds the script's name (kLineSize bytes).
+bool open_cgi_script(Interpreter& it, char* path);
 void query_remote_web_client(Interpreter& it);
 void read_http_user_agent(Interpreter& it, const char* line, int column);
 void read_query_string(Interpreter& it, const char* line, int column);

@@ -49,16 +49,25 @@ class Host {
   virtual bool get_cwd(char* buf, size_t size) = 0;
   virtual time_t now() = 0;
 
-  // The script, opened for reading; nullptr when it cannot be opened. Like the output
-  // text file, it is not handed on to a program that exec starts.
-  virtual FILE* open_script(const char* path) = 0;
+  // The script, opened for reading: a handle for the calls below, or -1 when it
+  // cannot be opened (errno tells why). The interpreter keeps its own buffer and
+  // offsets over these. Like the output text file, it is not handed on to a
+  // program that exec starts.
+  virtual int open_script(const char* path) = 0;
+  // Reads up to size bytes from the script's current place on: the count, 0 at the
+  // end, -1 on an error.
+  virtual long read_script(int script, char* buf, size_t size) = 0;
+  // Moves the script's current place to offset; false when the script cannot move
+  // (a pipe) or the offset lies past its end.
+  virtual bool seek_script(int script, long offset) = 0;
+  virtual void close_script(int script) = 0;
   // The output text file, opened for appending; nullptr on failure.
   virtual FILE* open_append(const char* path) = 0;
-  // Device and inode of a path, or of an open stream: what tells that two names
+  // Device and inode of a path, or of an open script: what tells that two names
   // lead to one file. False when the file cannot be reached; missing then tells
   // whether it does not exist at all.
   virtual bool identify(const char* path, FileIdentity* id, bool* missing) = 0;
-  virtual bool identify(FILE* stream, FileIdentity* id) = 0;
+  virtual bool identify_script(int script, FileIdentity* id) = 0;
   // The start-up probe of a release file: -1 when it does not open, else the number
   // of bytes of its first line copied into line (at most size - 1, line end kept; 0
   // when the file holds no line). With size 0 the file is only opened.
@@ -83,10 +92,13 @@ class PosixHost final : public Host {
   const char* get_env(const char* name) override;
   bool get_cwd(char* buf, size_t size) override;
   time_t now() override;
-  FILE* open_script(const char* path) override;
+  int open_script(const char* path) override;
+  long read_script(int script, char* buf, size_t size) override;
+  bool seek_script(int script, long offset) override;
+  void close_script(int script) override;
   FILE* open_append(const char* path) override;
   bool identify(const char* path, FileIdentity* id, bool* missing) override;
-  bool identify(FILE* stream, FileIdentity* id) override;
+  bool identify_script(int script, FileIdentity* id) override;
   int probe_file(const char* path, char* line, int size) override;
   void exec(const char* path, const char* arg) override;
   void sleep_seconds(unsigned seconds) override;
@@ -137,10 +149,13 @@ class MemoryHost final : public Host {
   const char* get_env(const char* name) override;
   bool get_cwd(char* buf, size_t size) override;
   time_t now() override;
-  FILE* open_script(const char* path) override;
+  int open_script(const char* path) override;
+  long read_script(int script, char* buf, size_t size) override;
+  bool seek_script(int script, long offset) override;
+  void close_script(int script) override;
   FILE* open_append(const char* path) override;
   bool identify(const char* path, FileIdentity* id, bool* missing) override;
-  bool identify(FILE* stream, FileIdentity* id) override;
+  bool identify_script(int script, FileIdentity* id) override;
   int probe_file(const char* path, char* line, int size) override;
   void exec(const char* path, const char* arg) override;
   void sleep_seconds(unsigned seconds) override;
@@ -148,9 +163,15 @@ class MemoryHost final : public Host {
 
  private:
   size_t in_pos_ = 0;
-  bool out_failed_ = false;                      // a write to standard output failed
-  std::map<FILE*, std::string> script_streams_;  // open scripts -> their paths
-  std::vector<std::string*> script_copies_;
+  bool out_failed_ = false;  // a write to standard output failed
+  // Each open script: its text as it was opened, and the current place in it.
+  struct OpenScript {
+    std::string path;
+    std::string text;
+    size_t at;
+    bool open;
+  };
+  std::vector<OpenScript> open_scripts_;
 };
 
 }  // namespace vp

@@ -1,5 +1,5 @@
-// The one state struct: everything a run of a script touches lives here, under the
-// names the language's own documentation uses, so a fresh Interpreter is a fresh run.
+// The one state struct: everything a run of a script touches lives here, so a fresh
+// Interpreter is a fresh run; and the calls every part of the interpreter shares.
 #pragma once
 
 #include <bit>
@@ -10,186 +10,95 @@
 #include "vp/form.hpp"
 #include "vp/host.hpp"
 #include "vp/line_cache.hpp"
+#include "vp/script_reader.hpp"
+#include "vp/state.hpp"
+#include "vp/statements.hpp"
 #include "vp/text.hpp"
 
 namespace vp {
 
 inline constexpr const char* kVersion = "1.3.2a";
-inline constexpr int kLineCap = 9999;  // handled lines after which a run stops
-
-// Built-in slots.
-inline constexpr int kSlotCwd = 249;
-inline constexpr int kSlotReturn = 250;
-inline constexpr int kSlotPi = 251;
-inline constexpr int kSlotOs = 253;
-inline constexpr int kSlotInfo = 254;
-inline constexpr int kSlotCurrentDir = 255;
-inline constexpr int kMaxDeclarations = 249;  // slots 0 to 248
-
-// Finds the operator texts of a line in one pass.
-OperatorTexts operator_texts(const char* line);
-
-// A lookup index over the variable names. Declarations run only before "begin",
-// so from the line that holds it on, names and constants no longer change; the
-// index is built then and spares every lookup a pass over all 256 slots.
-struct NameIndex {
-  bool built;
-  int named_count;
-  unsigned char named[kSlots];  // the slots with a name, ascending
-  int first_free;               // the first slot with an empty name, or -1
-  // Slots by the first character of their name, ascending, as lists kept one
-  // higher than the slot number so that 0 ends a list: head[c] is the first,
-  // next[slot] the one after slot.
-  unsigned short head[256];
-  unsigned short next[kSlots];
-  // Bit i: the name of named[i], for i below 64, begins with this character.
-  uint64_t starts_with[256];
-  unsigned char index_of[kSlots];  // a named slot's place in named
-  // Whether some name begins with a character a plain number is written with (a
-  // digit, a sign, a point or a blank): if none does, no name occurs in a number.
-  bool numeral_names;
-};
-
-// Run-time warnings, asked for with -w or VP_WARNINGS=1.
-inline constexpr int kWarnedLines = 1 << 16;  // script lines whose warnings are remembered
-struct Warnings {
-  bool on;                 // whether warnings are written at all
-  char script[kLineSize];  // the script as the command line named it
-  // Bit n: line n gave a warning on an earlier pass, so a loop does not repeat it.
-  unsigned char warned[kWarnedLines / 8];
-  int line;  // the line that is giving warnings now,
-  int pass;  // and the handled-line count it is doing so at
-};
-
-// State of one while form.
-struct WhileState {
-  int active;
-  int done;
-  int or_equal;
-  int bound;
-  int passes;
-};
 
 struct Interpreter {
   constexpr explicit Interpreter(Host& h) : host(h) {}
   Interpreter(const Interpreter&) = delete;
   Interpreter& operator=(const Interpreter&) = delete;
 
-  Host& host;
+  Host& host;  // the world outside: streams, environment, files, processes
 
-  // The current line, as read (line end kept), and a lower-case copy for the
-  // statements whose keywords match in any case.
-  char stread[kLineSize] = {};
-  char lowered[kLineSize] = {};
-  int indent = 0;
-  FILE* fp = nullptr;  // the script: its read position is the program counter
+  // The line being handled.
+  char line[kLineSize] = {};  // as read, line end kept (stread)
+  int indent = 0;             // the index of its first character neither blank nor tab
+  ScriptReader script;        // the script: its read place is the program counter
 
-  // Variable table.
-  char variable_names[kSlots][kNameSize] = {};
-  char variable_type[kSlots] = {};
-  char value_of_variables[kSlots][kValueSize] = {};
-  int variable_cons[kSlots] = {};
-  int number_of_variables = 0;
+  VariableTable vars;         // the variables, built-ins included
+  LabelTable labels;          // the labels the declarations named
+  Block block = Block::none;  // the declaration section the last declaration opened
+  bool tracing = false;       // trace mode: a line for each decision taken
 
-  // Label table (only declarations write it, only their trace reads it).
-  char label_names[kSlots][kNameSize] = {};
-  int number_of_labels = 0;
-
-  int block_type = 0;  // 0 none, 1 var, 2 const, 3 label
-  int debug_mode = 0;
-
-  bool program_found = false;
-  bool begin_found = false;
-  bool end_found = false;
-  int line_count = 0;
+  // The run's frame and its end.
+  bool program_found = false;  // a line held "program" and a ';'
+  bool begin_found = false;    // a line held "begin": declarations are over
+  bool end_found = false;      // a line held "end.": the run ends after it
+  int line_count = 0;          // lines handled, a line read again counting again
   // The handled lines after which a run stops; only the fuzzer lowers it, to spend
   // its time on new inputs rather than on the ten-thousandth pass of a loop.
   int line_cap = kLineCap;
 
-  // Loops.
-  int repeat_cmd_found = 0;
-  long whereinfile = 0;
-  long whereinfileWL1 = 0;  // while-less
-  long whereinfileWL2 = 0;  // while-count
-  long whereinfileWL3 = 0;  // while-more
-  // The number of the script line at each of those positions, for the warnings.
-  int whereinfile_line = 0;
-  int whereinfileWL1_line = 0;
-  int whereinfileWL2_line = 0;
-  int whereinfileWL3_line = 0;
-  WhileState while_less = {};
-  WhileState while_more = {};
-  WhileState while_count = {};
-  int loop_slot = 0;
-
-  // Output text file.
-  FILE* textFilePointer = nullptr;
-  char text_file_name[kValueSize] = {};  // the name textFilePointer was opened under
-  char open_file[kValueSize] = {};
-  int file_in_use = 0;
-  int file_write = 0;
-  int file_read = 0;
-
-  // Standard output is gathered here and handed to the host in chunks.
-  char out_buf[8192] = {};
-  int out_len = 0;
+  Loops loops;       // where repeat and the while loops go back to
+  OutputFile file;   // the output text file
+  OutputBuffer out;  // standard output, not yet handed to the host
   // A write to standard output or to the output text file failed: the run ends with
   // status 1 however it ends, and standard output's failure is told once.
   bool write_failed = false;
   bool out_failure_told = false;
-
-  Warnings warnings = {};
-  // The number of the script line last read, and of the line the next read gives (a
-  // line longer than a read takes several reads).
-  int script_line = 0;
-  int next_script_line = 1;
-
-  NameIndex names = {};
+  Warnings warnings = {};  // -w or VP_WARNINGS=1
 
   RequestBody body;  // the fields of a form sent with POST, once read_form needs them
 
-  // Where the line last read starts in the script, and a count of the lines read,
-  // so that the step can tell when a handler has read a further line.
-  long line_start = 0;
-  unsigned line_generation = 0;
-  // The read position of the script, kept as lines are read so that it need not be
-  // asked of the stream for every line; -1 when it cannot be known.
-  long script_at = 0;
   // The operator texts of the line the step began with, while no handler has read
-  // another line (texts_generation equal to line_generation).
+  // another line (texts_generation equal to script.generation).
   OperatorTexts texts = {};
   unsigned texts_generation = 0;
-  // The cache entry of that line, when it has one.
-  LineCacheEntry* line_entry = nullptr;
-  LineCache line_cache = {};
+  // The plans kept with that line while they may stand in (see line_plan): set by
+  // the step, cleared by every read of a further line.
+  LinePlans* line_plans = nullptr;
+  LineCache line_cache = {};  // facts and plans of lines seen before, by place
 };
 
-// The cache entry of the line the step began with, when what was learned about it
-// may stand in for scanning it: outside trace mode (which always takes the whole
-// way, every trace line included), once the names are settled, and while no
-// handler has read another line into stread.
-inline LineCacheEntry* plan_entry(Interpreter& it) {
-  if (it.debug_mode == 1 || !it.names.built || it.texts_generation != it.line_generation)
-    return nullptr;
-  return it.line_entry;
+// The one rule for the plans kept with a line: the plan of the given kind for the
+// statement that reads text, to read or to fill, or nullptr when none may be used.
+// Plans are used outside trace mode only (which always takes the whole way, every
+// trace line included), once the names are settled, while no handler has read
+// another line into it.line (the step and the reader see to these three), and for a
+// statement reading it.line itself.
+template <class Plan>
+Plan* line_plan(Interpreter& it, Plan LinePlans::*kind, const char* text) {
+  return it.line_plans == nullptr || text != it.line ? nullptr : &(it.line_plans->*kind);
+}
+
+// Whether a plan found by line_plan stands in for scanning the statement's arguments
+// from column.
+inline bool plan_stands(const PlanState* plan, int column) {
+  return plan != nullptr && plan->status == PlanStatus::ready && plan->column == column;
 }
 
 // Output to standard output, in order, traces and script output alike.
 void flush_out(Interpreter& it);
 inline void out_bytes(Interpreter& it, const char* data, size_t size) {
-  if (size > sizeof(it.out_buf) - static_cast<size_t>(it.out_len)) {
+  if (size > sizeof(it.out.bytes) - static_cast<size_t>(it.out.length)) {
     flush_out(it);
-    if (size > sizeof(it.out_buf)) {
+    if (size > sizeof(it.out.bytes)) {
       it.host.write_out(data, size);
       return;
     }
   }
-  memcpy(it.out_buf + it.out_len, data, size);
-  it.out_len += static_cast<int>(size);
+  memcpy(it.out.bytes + it.out.length, data, size);
+  it.out.length += static_cast<int>(size);
 }
 inline void out_char(Interpreter& it, char c) {
-  if (it.out_len == static_cast<int>(sizeof(it.out_buf))) flush_out(it);
-  it.out_buf[it.out_len++] = c;
+  if (it.out.length == static_cast<int>(sizeof(it.out.bytes))) flush_out(it);
+  it.out.bytes[it.out.length++] = c;
 }
 inline void out_text(Interpreter& it, const char* s) {
   out_bytes(it, s, strlen(s));
@@ -201,7 +110,7 @@ void trace_out(Interpreter& it, const char* fmt, ...) __attribute__((format(prin
 #if defined(__GNUC__) && !defined(__clang__)
 extern inline __attribute__((always_inline, gnu_inline, format(printf, 2, 3))) void trace(
     Interpreter& it, const char* fmt, ...) {
-  if (it.debug_mode == 1) trace_out(it, fmt, __builtin_va_arg_pack());
+  if (it.tracing) trace_out(it, fmt, __builtin_va_arg_pack());
 }
 #else
 // Compilers without GCC's forwarding of variable arguments call it out of line.
@@ -237,10 +146,10 @@ void freeze_names(Interpreter& it);
 // With the name index, from is the place in NameIndex::named to begin at.
 template <class Visit>
 void for_each_name_in(const Interpreter& it, const char* text, Visit&& visit, int from = 0) {
-  const NameIndex& index = it.names;
+  const NameIndex& index = it.vars.index;
   if (!index.built) {
     for (int slot = 0; slot < kSlots; ++slot) {
-      const char* name = it.variable_names[slot];
+      const char* name = it.vars.names[slot];
       if (name[0] != '\0' && strstr(text, name) != nullptr) visit(slot);
     }
     return;
@@ -257,13 +166,13 @@ void for_each_name_in(const Interpreter& it, const char* text, Visit&& visit, in
     const int i = std::countr_zero(left);
     left &= left - 1;
     const int slot = index.named[i];
-    if (strstr(text, it.variable_names[slot]) == nullptr) continue;
+    if (strstr(text, it.vars.names[slot]) == nullptr) continue;
     visit(slot);
     left = candidates(text) & (~uint64_t{0} << i << 1);  // the text may have changed
   }
   for (int i = from > 64 ? from : 64; i < index.named_count; ++i) {
     const int slot = index.named[i];
-    if (strstr(text, it.variable_names[slot]) != nullptr) visit(slot);
+    if (strstr(text, it.vars.names[slot]) != nullptr) visit(slot);
   }
 }
 
@@ -272,41 +181,80 @@ void for_each_name_in(const Interpreter& it, const char* text, Visit&& visit, in
 template <class Visit>
 void for_each_name_starting(const Interpreter& it, char first, Visit&& visit) {
   if (first == '\0') return;
-  if (it.names.built) {
-    for (int s = it.names.head[static_cast<unsigned char>(first)]; s != 0; s = it.names.next[s - 1])
+  if (it.vars.index.built) {
+    for (int s = it.vars.index.head[static_cast<unsigned char>(first)]; s != 0;
+         s = it.vars.index.next[s - 1])
       if (visit(s - 1)) return;
     return;
   }
   for (int slot = 0; slot < kSlots; ++slot)
-    if (it.variable_names[slot][0] == first && visit(slot)) return;
+    if (it.vars.names[slot][0] == first && visit(slot)) return;
 }
 // Copies text over a slot's value, cut to fit.
 void set_value(Interpreter& it, int slot, const char* text);
 
-// Reads the next script line into stread (fgets semantics); false at the end, or
+// Opens the script through the host; false when it cannot be opened.
+bool open_script(Interpreter& it, const char* path);
+void close_script(Interpreter& it);
+// Reads the next script line into it.line (fgets semantics); false at the end, or
 // when no script is open.
 bool read_script_line(Interpreter& it);
-// The same, also telling how many bytes of stread the read filled: the line's
-// length, or more when a NUL byte ends the text early.
-bool read_script_line_length(Interpreter& it, int* length);
-// The script's read position (-1 when it has none, as for a pipe), and a move back
-// to one; loops store the first, with the number of the line that begins there
-// (next_script_line), and hand both to the second.
-long script_position(Interpreter& it);
-void seek_script(Interpreter& it, long position, int line);
-// The 1-based number of the script line last read, right also after a loop moved back.
+// The same, also telling how many bytes of it.line the read filled: the line's
+// length, or more when a NUL byte ends the text early. Inline below.
+inline bool read_script_line_length(Interpreter& it, int* length);
+// The place the next line is read from, and a move back to a place; loops store the
+// first and hand it to the second.
+ScriptPlace script_position(const Interpreter& it);
+void seek_script(Interpreter& it, ScriptPlace place);
+// The 1-based number of the script line last handed out (0 before the first); the
+// pieces of a line longer than a line buffer share its number.
 int script_line_number(const Interpreter& it);
 
 // Runs the interpreter over a command line and returns the exit status of a run
 // that reaches its end; statements that end the process go through the host.
 int run(Interpreter& it, int argc, const char* const* argv);
-// One pass of the per-line body over the line already in stread.
+// One pass of the per-line body over the line already in it.line.
 void step_line(Interpreter& it);
 // The same over a line whose length the read told.
 void step_read_line(Interpreter& it, int length);
-// The statement rows whose keyword occurs in the line in stread, bit r for row r:
-// found through the quick pass that picks the rows worth a search, or (quick false)
-// by searching for every keyword. Leaves the lower-case copy in lowered.
-uint64_t rows_in_line(Interpreter& it, bool quick);
+// The statement rows whose keyword occurs in line, bit r for row r: found through
+// the quick pass that picks the rows worth a search, or (quick false) by searching
+// for every keyword.
+uint64_t rows_in_line(const char* line, bool quick);
+
+// The script reader's common case stays inline, as a buffered stream's getc does:
+// the next line lies whole in the buffer. The out-of-line part fills the buffer.
+bool read_script_line_refill(Interpreter& it, int* length);
+
+// Hands out the n bytes at the read place as the line.
+inline void hand_out_line(Interpreter& it, int n, int* length) {
+  ScriptReader& r = it.script;
+  memcpy(it.line, r.buffer + r.next, static_cast<size_t>(n));
+  it.line[n] = '\0';
+  r.next += n;
+  r.line_number = r.lines_before + 1;
+  if (it.line[n - 1] == '\n') ++r.lines_before;  // a long line's pieces share its number
+  *length = n;
+}
+
+inline bool read_script_line_length(Interpreter& it, int* length) {
+  ScriptReader& r = it.script;
+  if (r.handle < 0) return false;
+  ++r.generation;           // even at the end: the step then tests the rest of the line again
+  it.line_plans = nullptr;  // they belong to the line the step began with
+  r.line_start = r.seekable ? r.buffer_at + r.next : -1;
+  constexpr int kLineMax = kLineSize - 1;  // bytes of a line, the terminator aside
+  const int left = r.filled - r.next;
+  const int limit = left < kLineMax ? left : kLineMax;
+  const char* begin = r.buffer + r.next;
+  const void* newline = memchr(begin, '\n', static_cast<size_t>(limit));
+  if (newline != nullptr)
+    hand_out_line(it, static_cast<int>(static_cast<const char*>(newline) - begin) + 1, length);
+  else if (limit == kLineMax)
+    hand_out_line(it, kLineMax, length);
+  else
+    return read_script_line_refill(it, length);
+  return true;
+}
 
 }  // namespace vp

@@ -4,8 +4,14 @@
 // takes them instead of searching the line anew. An entry answers only for a byte
 // for byte equal text, so a script file that changes under a run is still read
 // right.
+//
+// The cache is small and has one lookup, which checks its own hits and, on a miss,
+// claims and clears the entry in one step. Its size is a build option
+// (VP_LINE_CACHE_ENTRIES, a power of two): the test suite also runs with one entry,
+// so every eviction path is taken.
 #pragma once
 
+#include <bit>
 #include <cstdint>
 
 #include "vp/text.hpp"
@@ -29,6 +35,9 @@ struct OperatorTexts {
   bool concat_call = false;  // "concat(": a string line joins by the function form
 };
 
+// Finds the operator texts of a line in one pass.
+OperatorTexts operator_texts(const char* line);
+
 // The facts the step takes from a line's text.
 struct LineFacts {
   uint64_t rows;   // bit r: the keyword of statement row r occurs in the line
@@ -37,12 +46,24 @@ struct LineFacts {
   OperatorTexts texts;
 };
 
+// Whether a plan has been learned. A plan answers for the statement whose arguments
+// begin at the column it was learned at (0 for those that read the whole line).
+enum class PlanStatus : uint8_t {
+  unknown,  // not learned yet: the statement scans its arguments and keeps the plan
+  ready,    // stands in for the scan
+  refused,  // the statement holds more than a plan keeps: scanned afresh each time
+};
+
+struct PlanState {
+  PlanStatus status = PlanStatus::unknown;
+  int column = 0;  // where the statement's arguments begin
+};
+
 // How the arithmetic of an assignment line splits into operands and operators. The
 // split depends on the line's text alone, and which variable an operand names first
 // on the names, which no longer change once "begin" has been seen; so a line read
 // again needs only the values. An operand that names no variable is a constant.
-struct MathPlan {
-  bool ready;
+struct MathPlan : PlanState {
   int value_count;     // operands that give a value (at most 9)
   int operator_count;  // operators found (more than 8 are counted, not kept)
   char operators[8];
@@ -55,8 +76,7 @@ struct MathPlan {
 // How a string assignment's '+' form joins: each part is a quoted text of the line
 // or the value of the last variable its text names, both fixed by the line's text
 // and the settled names; a line read again needs only the values.
-struct JoinPlan {
-  bool ready;
+struct JoinPlan : PlanState {
   int count;
   struct Piece {
     int slot;    // the variable whose value the part gives, or -1 for line text
@@ -69,11 +89,8 @@ struct JoinPlan {
 // variables with their slots and field widths, all fixed by the line's text from
 // the statement's column and by the settled names. Writing them out still follows
 // the output routing and reads the values as they stand.
-struct WritePlan {
-  enum State : uint8_t { kUnknown, kReady, kRefused };
-  State state;
+struct WritePlan : PlanState {
   bool file_newline;  // the line holds " writeln": a line end goes to the text file
-  int column;         // where the statement's arguments begin
   int count;
   struct Argument {
     bool quoted;
@@ -88,9 +105,7 @@ struct WritePlan {
 
 // How an if line's condition reads: the slot it compares, the operation code and
 // the operand, all fixed by the line's text and the settled names and types.
-struct IfPlan {
-  bool ready;
-  int column;
+struct IfPlan : PlanState {
   int slot;  // -1: no slot holds the name
   int code;
   int number;   // an integer variable's operand, converted
@@ -102,63 +117,79 @@ struct IfPlan {
 // Which slot an assignment line assigns: the first one, in slot order, that is no
 // constant and whose name is the line's first word. Names and constants are
 // settled once "begin" has been seen, so that is fixed by the line's text.
-struct AssignPlan {
-  bool ready;
+struct AssignPlan : PlanState {
   int slot;  // -1: the line assigns nothing
 };
 
-struct LineCacheEntry {
-  long key;  // where the line starts in the script, plus one; 0 for an unused entry
-  int length;
-  LineFacts facts;
+// The plans of a line's statements, one of each kind.
+struct LinePlans {
   MathPlan math;
   JoinPlan join;
   WritePlan write;
   IfPlan condition;
   AssignPlan assign;
-  char text[kLineSize];
 };
 
-inline constexpr int kLineCacheEntries = 128;  // slot_of takes 7 bits
+struct LineCacheEntry {
+  long key;              // where the line starts in the script, plus one; 0: unused
+  int length;            // the bytes of text
+  LineFacts facts;       // what the step learned from the text
+  LinePlans plans;       // what its statements learned
+  char text[kLineSize];  // the line as read, to tell a changed script
+};
+
+#ifndef VP_LINE_CACHE_ENTRIES
+#define VP_LINE_CACHE_ENTRIES 128
+#endif
+inline constexpr int kLineCacheEntries = VP_LINE_CACHE_ENTRIES;
+static_assert(kLineCacheEntries >= 1 && std::has_single_bit(unsigned{kLineCacheEntries}),
+              "the line cache holds a power of two of entries");
 
 struct LineCache {
+  // When set, every lookup misses and nothing is kept: a run then scans every line
+  // and every statement afresh. The fuzzer compares runs with and without the cache.
+  bool off = false;
   LineCacheEntry entries[kLineCacheEntries];
 
-  // The entry of the line at position whose text is text (length bytes), or nullptr.
-  LineCacheEntry* entry(long position, const char* text, int length) {
-    if (position < 0) return nullptr;  // a script that cannot tell its position
+  // The entry for the line at position whose text is text (length bytes). *hit
+  // tells whether the entry held that very line, whose facts and plans then stand;
+  // otherwise the entry now belongs to this line, with its facts and plans cleared
+  // for the caller to fill. nullptr when the line cannot be kept: the script cannot
+  // tell its position, or the cache is off.
+  LineCacheEntry* lookup(long position, const char* text, int length, bool* hit) {
+    *hit = false;
+    if (off || position < 0 || length < 0 || length >= kLineSize) return nullptr;
     LineCacheEntry& e = entries[slot_of(position)];
-    if (e.key != position + 1 || e.length != length) return nullptr;
-    return memcmp(e.text, text, static_cast<size_t>(length)) == 0 ? &e : nullptr;
-  }
-
-  // The facts of that line, or nullptr.
-  const LineFacts* find(long position, const char* text, int length) {
-    const LineCacheEntry* e = entry(position, text, length);
-    return e == nullptr ? nullptr : &e->facts;
-  }
-
-  // Keeps the facts of a line (replacing whatever the entry held); returns the entry,
-  // or nullptr when the line cannot be keyed.
-  LineCacheEntry* store(long position, const char* text, int length, const LineFacts& facts) {
-    if (position < 0 || length < 0 || length >= kLineSize) return nullptr;
-    LineCacheEntry& e = entries[slot_of(position)];
-    e.key = position + 1;
-    e.length = length;
-    e.facts = facts;
-    e.math.ready = false;
-    e.join.ready = false;
-    e.write.state = WritePlan::kUnknown;
-    e.condition.ready = false;
-    e.assign.ready = false;
-    memcpy(e.text, text, static_cast<size_t>(length));
+    if (e.key == position + 1 && e.length == length &&
+        memcmp(e.text, text, static_cast<size_t>(length)) == 0) {
+      *hit = true;
+      return &e;
+    }
+    claim(e, position, text, length);
     return &e;
   }
 
  private:
+  // Gives an entry to a new line, everything learned about the old one cleared. Out
+  // of line: a loop's passes only hit, and the clearing would crowd their path.
+  [[gnu::noinline]] static void claim(LineCacheEntry& e, long position, const char* text,
+                                      int length) {
+    e.key = position + 1;
+    e.length = length;
+    e.facts = {};
+    e.plans = {};
+    memcpy(e.text, text, static_cast<size_t>(length));
+  }
+
+  static constexpr int kSlotBits = std::countr_zero(unsigned{kLineCacheEntries});
   static int slot_of(long position) {
-    const uint64_t spread = static_cast<uint64_t>(position) * 0x9E3779B97F4A7C15u;
-    return static_cast<int>(spread >> 57);  // the top 7 bits: 128 entries
+    if constexpr (kSlotBits == 0) {
+      return 0;
+    } else {
+      // Fibonacci hashing: the top bits of the product spread nearby positions.
+      const uint64_t spread = static_cast<uint64_t>(position) * 0x9E3779B97F4A7C15u;
+      return static_cast<int>(spread >> (64 - kSlotBits));
+    }
   }
 };
 

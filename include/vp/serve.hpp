@@ -83,10 +83,13 @@ class RequestHost final : public Host {
   const char* get_env(const char* name) override;
   bool get_cwd(char* buf, size_t size) override;
   time_t now() override;
-  FILE* open_script(const char* path) override;
+  int open_script(const char* path) override;
+  long read_script(int script, char* buf, size_t size) override;
+  bool seek_script(int script, long offset) override;
+  void close_script(int script) override;
   FILE* open_append(const char* path) override;
   bool identify(const char* path, FileIdentity* id, bool* missing) override;
-  bool identify(FILE* stream, FileIdentity* id) override;
+  bool identify_script(int script, FileIdentity* id) override;
   int probe_file(const char* path, char* line, int size) override;
   void exec(const char* path, const char* arg) override;
   void sleep_seconds(unsigned seconds) override;
@@ -104,11 +107,14 @@ class RequestHost final : public Host {
   Connection& connection_;
   Host& world_;
   ScriptCache* cache_;
-  FILE* prepared_ = nullptr;
-  // The script stream the cache handed out, which has no file of its own to ask,
-  // and the identity of the file its bytes are.
-  FILE* cached_ = nullptr;
-  FileIdentity cached_identity_ = {};
+  int prepared_ = -1;  // the script opened ahead of the run, until the run takes it
+  // With a cache, the request's one script has the handle 0: the cached bytes, read
+  // from script_at_, or a file the cache does not keep, through the world's handle.
+  bool script_open_ = false;
+  const std::string* script_bytes_ = nullptr;
+  long script_at_ = 0;
+  int world_script_ = -1;
+  FileIdentity script_identity_ = {};
   size_t written_ = 0;
   bool client_gone_ = false;
 };

@@ -99,6 +99,19 @@ inline bool contains(const char* haystack, const char* needle) {
   return strstr(haystack, needle) != nullptr;
 }
 
+// Copies src into dst (cap bytes) with the ASCII capitals made small, cut to fit:
+// keywords that match in any case are searched for in such a copy. Other bytes,
+// those of other alphabets included, stay as they are.
+inline int lower_copy(char* dst, int cap, const char* src) {
+  int n = 0;
+  for (; src[n] != '\0' && n < cap - 1; ++n) {
+    const char c = src[n];
+    dst[n] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+  }
+  dst[n] = '\0';
+  return n;
+}
+
 // The standard text-to-integer conversion, saturated to the 32-bit range so that an
 // overlong number never overflows.
 inline int to_int(const char* s) {

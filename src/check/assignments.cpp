@@ -82,7 +82,7 @@ void check_copied(ScriptState& s, Findings& f, const CheckedLine& line, int slot
   if (other >= 0) {
     const Shown copied = shown(line.text + a, b - a);
     const bool number = v.type == 'i' || v.type == 'r';
-    char fix[kShownSize * 2 + 32] = "";
+    char fix[kShownSize * 2 + 48] = "";  // room for both texts and the words around them
     if (string || number)
       snprintf(fix, sizeof(fix), "; write '%s := %s + %s;' to copy its value", name.text,
                copied.text, string ? "''" : "0");

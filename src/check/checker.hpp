@@ -137,7 +137,7 @@ struct ScriptState {
   // built-ins in their own slots.
   Slot slots[kSlots];
   int declared;
-  int block_type;  // the section an indented line continues: 0, 1 var, 2 const, 3 label
+  Block block;  // the section an indented line continues
 
   bool program_found;
   bool begin_found;
@@ -174,7 +174,7 @@ struct CheckedLine {
 };
 
 // The whole of one line, and what only the whole script tells.
-void check_line(ScriptState& s, Findings& f, CheckedLine& line, char* lowered);
+void check_line(ScriptState& s, Findings& f, CheckedLine& line);
 void finish_script(ScriptState& s, Findings& f, int last_line);
 
 // Per-line checks, by subject. Each reads the line and the state and reports into f.

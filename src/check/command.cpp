@@ -82,7 +82,6 @@ bool read_script(FILE* fp) {
   f.count = f.dropped = f.directive_count = 0;
   check::place_builtin_slots(s);
   char text[kLineSize];
-  char lowered[kLineSize];
   int number = 1;
   bool ended_line = true;
   while (fgets_unlocked(text, kLineSize, fp) != nullptr) {
@@ -98,7 +97,7 @@ bool read_script(FILE* fp) {
       if (next != EOF) ungetc(next, fp);
     }
     check::CheckedLine line = {text, length, number, !ended_line, {}};
-    check::check_line(s, f, line, lowered);
+    check::check_line(s, f, line);
     ended_line = has_end;
     if (has_end) ++number;
   }

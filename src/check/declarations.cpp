@@ -28,10 +28,10 @@ void check_type_word(Findings& f, const CheckedLine& line, const DeclarationRead
   for (const char* w : kTypeWords)
     if (static_cast<int>(strlen(w)) == length && strncmp(word, w, length) == 0) return;
   const Shown shown_word = shown(word, length);
-  if (d.type_letter != 0)
+  if (d.type != VarType::none)
     add_finding(f, line.number, d.type_start + 1, Check::kTypeWord, Severity::kWarning,
                 "the type word '%s' is read as %s: only its first letter counts", shown_word.text,
-                type_name(d.type_letter));
+                type_name(static_cast<char>(d.type)));
   else
     add_finding(f, line.number, d.type_start + 1, Check::kTypeWord, Severity::kError,
                 "the type word '%s' gives no type, so the variable never computes or compares; "
@@ -41,8 +41,8 @@ void check_type_word(Findings& f, const CheckedLine& line, const DeclarationRead
 
 void declare(ScriptState& s, Findings& f, const CheckedLine& line, Role role) {
   const int vtype = role == Role::kConstFirst || role == Role::kConstMore ? 1 : 0;
-  s.block_type = vtype == 0 ? 1 : 2;
-  const DeclarationRead d = read_declaration(line.text, vtype);
+  s.block = vtype == 0 ? Block::var : Block::constant;
+  const DeclarationRead d = read_declaration(line.text, vtype == 1);
   if (!d.declares) return;
   if (s.declared >= kMaxDeclarations) {
     if (s.declared++ == kMaxDeclarations)
@@ -55,8 +55,8 @@ void declare(ScriptState& s, Findings& f, const CheckedLine& line, Role role) {
   const int n = d.name_length < kNameSize - 1 ? d.name_length : kNameSize - 1;
   memcpy(v.name, line.text + d.name_start, static_cast<size_t>(n));
   v.name[n] = '\0';
-  v.type = d.type_letter;
-  v.constant = vtype == 1 && (d.type_letter != 0 || d.has_equals);
+  v.type = static_cast<char>(d.type);
+  v.constant = vtype == 1 && (d.type != VarType::none || d.has_equals);
   const Shown name = shown(v.name);
   const bool first_word_const = strncmp(line.text + line.facts.indent, "const", 5) == 0;
   if (vtype == 1 && !first_word_const && role == Role::kConstFirst) {
@@ -99,11 +99,11 @@ void check_declaration_line(ScriptState& s, Findings& f, const CheckedLine& line
       taken = true;  // a statement runs before "begin" too
       continue;
     }
-    if (!declaration_row_takes(r, line.text, s.block_type)) continue;
+    if (!declaration_row_takes(r, line.text, s.block)) continue;
     taken = true;
     const Role role = kStatements[r].role;
     if (role == Role::kLabelFirst || role == Role::kLabelMore)
-      s.block_type = 3;
+      s.block = Block::label;
     else
       declare(s, f, line, role);
   }

@@ -11,7 +11,7 @@ namespace vp::check {
 void place_builtin_slots(ScriptState& s) {
   for (const Builtin& b : kBuiltins) {
     copy_cut(s.slots[b.slot].name, kNameSize, b.name);
-    s.slots[b.slot].type = b.type;
+    s.slots[b.slot].type = static_cast<char>(b.type);
   }
 }
 

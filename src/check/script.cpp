@@ -65,7 +65,7 @@ void comment_line(Findings& f, const CheckedLine& line) {
 
 }  // namespace
 
-void check_line(ScriptState& s, Findings& f, CheckedLine& line, char* lowered) {
+void check_line(ScriptState& s, Findings& f, CheckedLine& line) {
   ++s.handled;
   if (s.handled == kLineCap + 1 && s.end_line == 0) {
     add_finding(f, line.number, 1, Check::kLineCap, Severity::kError,
@@ -74,11 +74,11 @@ void check_line(ScriptState& s, Findings& f, CheckedLine& line, char* lowered) {
   }
   if (s.cap_reported) return;
   if (s.end_line != 0) {
-    line.facts = classify_line(line.text, lowered);
+    line.facts = classify_line(line.text);
     after_end(s, f, line);
     return;
   }
-  line.facts = classify_line(line.text, lowered);
+  line.facts = classify_line(line.text);
   frame_marks(s, f, line);
   check_flow(s, f, line);
   // The rest of a long line is told of once, as a line too long.

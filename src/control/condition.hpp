@@ -4,6 +4,7 @@
 #pragma once
 
 #include "vp/interpreter.hpp"
+#include "vp/scan.hpp"
 
 namespace vp::condition {
 
@@ -15,16 +16,10 @@ constexpr int kDiffer = 3;
 constexpr int kContains = 4;
 constexpr int kNone = -1;  // no operator recognised: the condition never holds
 
-inline bool line_end(char c) {
-  return c == '\0' || c == '\n' || c == '\r';
-}
-
 // Copies the name from column up to the first blank (or the end of the line) and
 // returns the index of that blank.
 inline int scan_name(const LineView& line, int column, Text<kNameSize>& name) {
-  int p = column;
-  while (line[p] != ' ' && !line_end(line[p])) name.push(line[p++]);
-  return p;
+  return scan_to(line, column, " ", Until::line_end, name).at;
 }
 
 // Reads the operator at p. The tests run in this order, each at the position the
@@ -64,15 +59,14 @@ inline int scan_operator(const LineView& line, int& p) {
 // the text begins in the line.
 inline int scan_quoted(const LineView& line, int p, Text<kValueSize>& operand) {
   if (line_end(line[p])) return p;
-  const int start = p + 1;
-  for (++p; line[p] != '\'' && !line_end(line[p]); ++p) operand.push(line[p]);
-  return start;
+  scan_to(line, p + 1, "'", Until::line_end, operand);
+  return p + 1;
 }
 
 // A bare operand: up to the first blank, the first `stop` character, or the end of
 // the line.
 inline void scan_bare(const LineView& line, int p, char stop, Text<kValueSize>& operand) {
-  for (; line[p] != ' ' && line[p] != stop && !line_end(line[p]); ++p) operand.push(line[p]);
+  scan_to(line, p, Stops(' ', stop), Until::line_end, operand);
 }
 
 inline bool compare_text(int code, const char* value, const char* operand) {

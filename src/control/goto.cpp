@@ -27,7 +27,7 @@ bool is_label_line(const char* line, const char* target) {
 }  // namespace
 
 void pascal_goto(Interpreter& it, int column) {
-  const LineView line(it.stread);
+  const LineView line(it.line);
   Text<kTargetSize> target;
   // Nothing is trimmed: a second blank after "goto" belongs to the name.
   for (int p = column; !ends_target(line[p]); ++p) target.push(line[p]);
@@ -42,12 +42,12 @@ void pascal_goto_subthread(Interpreter& it, const char* target) {
     if (!read_script_line(it)) {
       // The script ended: nothing was found, and nothing of the last line read
       // may run.
-      it.stread[0] = '\0';
+      it.line[0] = '\0';
       return;
     }
-    if (is_label_line(it.stread, target)) return;
+    if (is_label_line(it.line, target)) return;
     // The closing "end." stops the search.
-    if (LineView(it.stread)[3] == '.') return;
+    if (LineView(it.line)[3] == '.') return;
   }
 }
 

@@ -10,8 +10,8 @@ namespace {
 
 // The skipped statement line reads as a blank line for the rest of the driver's tests.
 void blank_out(Interpreter& it) {
-  memset(it.stread, ' ', 17);
-  it.stread[17] = '\0';
+  memset(it.line, ' ', 17);
+  it.line[17] = '\0';
 }
 
 }  // namespace
@@ -22,7 +22,7 @@ namespace {
 // plan, when there is one to fill.
 bool scan_condition(Interpreter& it, int column, IfPlan* plan) {
   using namespace condition;
-  const LineView line(it.stread);
+  const LineView line(it.line);
 
   Text<kNameSize> name;
   int p = scan_name(line, column, name) + 1;
@@ -32,17 +32,19 @@ bool scan_condition(Interpreter& it, int column, IfPlan* plan) {
   trace(it, "**[if] operation = %d\n", code);
 
   const int slot = lookup_variable(it, name.c_str());
-  const char type = slot < 0 ? '\0' : it.variable_type[slot];
+  const VarType type = slot < 0 ? VarType::none : it.vars.types[slot];
   Text<kValueSize> operand;
   int operand_start = p;
-  if (type == 'i' || type == 'r' || type == 'h' || type == 't')
+  if (type == VarType::integer || type == VarType::real || type == VarType::hex ||
+      type == VarType::text)
     scan_bare(line, p, ' ', operand);
-  else if (type == 's')
+  else if (type == VarType::string)
     operand_start = scan_quoted(line, p, operand);
   trace(it, "**[if] value : '%s'\n", operand.c_str());
 
   if (plan != nullptr) {
     *plan = {};
+    plan->status = PlanStatus::ready;
     plan->column = column;
     plan->slot = slot;
     plan->code = code;
@@ -50,14 +52,14 @@ bool scan_condition(Interpreter& it, int column, IfPlan* plan) {
     plan->real = to_real(operand.c_str());
     plan->start = static_cast<short>(operand_start);
     plan->length = static_cast<short>(operand.size());
-    plan->ready = true;
   }
 
   if (slot < 0) return false;
-  const char* value = it.value_of_variables[slot];
-  if (type == 's') return compare_text(code, value, operand.c_str());
-  if (type == 'i') return compare_numbers(code, to_int(value), to_int(operand.c_str()));
-  if (type == 'r') return compare_numbers(code, to_real(value), to_real(operand.c_str()));
+  const char* value = it.vars.values[slot];
+  if (type == VarType::string) return compare_text(code, value, operand.c_str());
+  if (type == VarType::integer)
+    return compare_numbers(code, to_int(value), to_int(operand.c_str()));
+  if (type == VarType::real) return compare_numbers(code, to_real(value), to_real(operand.c_str()));
   return false;
 }
 
@@ -65,13 +67,13 @@ bool scan_condition(Interpreter& it, int column, IfPlan* plan) {
 bool planned_condition(const Interpreter& it, const IfPlan& plan) {
   using namespace condition;
   if (plan.slot < 0) return false;
-  const char type = it.variable_type[plan.slot];
-  const char* value = it.value_of_variables[plan.slot];
-  if (type == 'i') return compare_numbers(plan.code, to_int(value), plan.number);
-  if (type == 'r') return compare_numbers(plan.code, to_real(value), plan.real);
-  if (type == 's') {
+  const VarType type = it.vars.types[plan.slot];
+  const char* value = it.vars.values[plan.slot];
+  if (type == VarType::integer) return compare_numbers(plan.code, to_int(value), plan.number);
+  if (type == VarType::real) return compare_numbers(plan.code, to_real(value), plan.real);
+  if (type == VarType::string) {
     Text<kValueSize> operand;
-    operand.assign(it.stread + plan.start, plan.length);
+    operand.assign(it.line + plan.start, plan.length);
     return compare_text(plan.code, value, operand.c_str());
   }
   return false;
@@ -80,11 +82,9 @@ bool planned_condition(const Interpreter& it, const IfPlan& plan) {
 }  // namespace
 
 void pascal_if(Interpreter& it, int column) {
-  LineCacheEntry* entry = plan_entry(it);
-  IfPlan* plan = entry == nullptr ? nullptr : &entry->condition;
-  const bool holds = plan != nullptr && plan->ready && plan->column == column
-                         ? planned_condition(it, *plan)
-                         : scan_condition(it, column, plan);
+  IfPlan* plan = line_plan(it, &LinePlans::condition, it.line);
+  const bool holds =
+      plan_stands(plan, column) ? planned_condition(it, *plan) : scan_condition(it, column, plan);
   if (!holds) pascal_if_subthread(it);
 }
 
@@ -95,12 +95,12 @@ void pascal_if_subthread(Interpreter& it) {
     blank_out(it);
     return;
   }
-  if (!contains(it.stread, "  begin")) {
+  if (!contains(it.line, "  begin")) {
     blank_out(it);
     return;
   }
   // No nesting count: the first "  end;" closes the skipped block.
-  while (!contains(it.stread, "  end;")) {
+  while (!contains(it.line, "  end;")) {
     if (!read_script_line(it)) {
       blank_out(it);
       return;

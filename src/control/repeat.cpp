@@ -8,10 +8,9 @@
 namespace vp {
 
 void repeat_mark(Interpreter& it) {
-  it.whereinfile = script_position(it);
-  it.whereinfile_line = it.next_script_line;
-  trace(it, "**[repeat] file pointer=%ld\n", it.whereinfile);
-  it.repeat_cmd_found = 1;
+  it.loops.repeat_start = script_position(it);
+  trace(it, "**[repeat] file pointer=%ld\n", it.loops.repeat_start.offset);
+  it.loops.repeat_marked = true;
 }
 
 namespace {
@@ -21,10 +20,10 @@ namespace {
 // against the replaced text.
 void substitute_variables(Interpreter& it, Text<kValueSize>& operand) {
   for (int slot = 0; slot < kSlots; ++slot) {
-    const char* name = it.variable_names[slot];
+    const char* name = it.vars.names[slot];
     if (name[0] == '\0' || strstr(operand.c_str(), name) == nullptr) continue;
     trace(it, "**[until] found variable NAME '%s' \n", name);
-    operand.assign(it.value_of_variables[slot]);
+    operand.assign(it.vars.values[slot]);
     trace(it, "****[untill] found variable value '%s' \n", operand.c_str());
   }
 }
@@ -52,11 +51,11 @@ bool compare_reals(Interpreter& it, int code, double value, double operand) {
 
 void pascal_until(Interpreter& it, int column) {
   using namespace condition;
-  if (it.repeat_cmd_found != 1) {
+  if (!it.loops.repeat_marked) {
     out_text(it, "Pascal Error: Need 'repeat' command for 'until' command \n");
     end_process(it, 1);
   }
-  const LineView line(it.stread);
+  const LineView line(it.line);
 
   Text<kNameSize> name;
   int p = scan_name(line, column, name) + 1;
@@ -66,25 +65,28 @@ void pascal_until(Interpreter& it, int column) {
   trace(it, "**[until] operation = '%d'\n", code);
 
   const int slot = lookup_variable(it, name.c_str());
-  const char type = slot < 0 ? '\0' : it.variable_type[slot];
-  const char* value = slot < 0 ? "" : it.value_of_variables[slot];
+  const VarType type = slot < 0 ? VarType::none : it.vars.types[slot];
+  const char* value = slot < 0 ? "" : it.vars.values[slot];
   trace(it, "**[until] found var=%s->%s\n", name.c_str(), value);
 
   Text<kValueSize> operand;
-  if (type == 'i' || type == 'r' || type == 'h' || type == 't')
+  if (type == VarType::integer || type == VarType::real || type == VarType::hex ||
+      type == VarType::text)
     scan_bare(line, p, ';', operand);
-  else if (type == 's')
+  else if (type == VarType::string)
     scan_quoted(line, p, operand);
-  if (type == 'i' || type == 'r') substitute_variables(it, operand);
+  if (type == VarType::integer || type == VarType::real) substitute_variables(it, operand);
   trace(it, "**[until] value : '%s'\n", operand.c_str());
 
   bool holds = false;
-  if (type == 's') holds = compare_text(code, value, operand.c_str());
-  if (type == 'i') holds = compare_integers(it, code, to_int(value), to_int(operand.c_str()));
-  if (type == 'r') holds = compare_reals(it, code, to_real(value), to_real(operand.c_str()));
+  if (type == VarType::string) holds = compare_text(code, value, operand.c_str());
+  if (type == VarType::integer)
+    holds = compare_integers(it, code, to_int(value), to_int(operand.c_str()));
+  if (type == VarType::real)
+    holds = compare_reals(it, code, to_real(value), to_real(operand.c_str()));
   trace(it, holds ? "**[until] Tested True!\n" : "**[until] Tested False!\n");
 
-  if (!holds) seek_script(it, it.whereinfile, it.whereinfile_line);
+  if (!holds) seek_script(it, it.loops.repeat_start);
 }
 
 }  // namespace vp

@@ -12,8 +12,8 @@ namespace {
 // The operator texts of the line, as the per-line step found them for the line it
 // began with, or found now when a handler has read another line since.
 OperatorTexts operators_of(const Interpreter& it) {
-  if (it.texts_generation == it.line_generation) return it.texts;
-  return operator_texts(it.stread);
+  if (it.texts_generation == it.script.generation) return it.texts;
+  return operator_texts(it.line);
 }
 
 // True when the line, after indent blanks, begins with name as a whole word: a
@@ -31,18 +31,18 @@ bool names_variable(const char* line, int indent, const char* name) {
 // after it. Strings lose their quotes; a line that holds an operator text stores
 // nothing here and keeps the old value whole for the computation that follows.
 void copy_value(Interpreter& it, int slot, const OperatorTexts& ops) {
-  const char type = it.variable_type[slot];
-  const bool is_string = type == 's';
+  const VarType type = it.vars.types[slot];
+  const bool is_string = type == VarType::string;
   if (!is_string && ops.copy_blocked) return;
   if (is_string && ops.plus) return;
 
   // The value starts past the name, a blank, ":=" and a blank.
-  const int value_column = it.indent + static_cast<int>(strlen(it.variable_names[slot])) + 4;
-  const LineView line(it.stread);
+  const int value_column = it.indent + static_cast<int>(strlen(it.vars.names[slot])) + 4;
+  const LineView line(it.line);
   const int semicolon = line.find(';', value_column);
   if (semicolon < 0) return;  // no end to the value: store nothing
 
-  char* value = it.value_of_variables[slot];
+  char* value = it.vars.values[slot];
   int w = 0;
   for (int p = value_column; p < semicolon; ++p) {
     if (is_string && line[p] == '\'') continue;
@@ -53,7 +53,7 @@ void copy_value(Interpreter& it, int slot, const OperatorTexts& ops) {
 
 // A line that reads as an assignment, "name := ...", where no variable has the name.
 void warn_unassigned(Interpreter& it) {
-  const LineView line(it.stread);
+  const LineView line(it.line);
   Text<kNameSize> name;
   int p = it.indent;
   while (line[p] != ' ' && line[p] != '\t' && line[p] != ':' && line[p] != '\0')
@@ -65,15 +65,15 @@ void warn_unassigned(Interpreter& it) {
 }
 
 void compute(Interpreter& it, int slot) {
-  const char type = it.variable_type[slot];
-  trace(it, "**[Main] found math with variable type '%c' \n", type);
-  if (type != 'i' && type != 'r') return;
-  const float result = math_set(it, it.stread);
+  const VarType type = it.vars.types[slot];
+  trace(it, "**[Main] found math with variable type '%c' \n", static_cast<char>(type));
+  if (type != VarType::integer && type != VarType::real) return;
+  const float result = math_set(it, it.line);
   trace(it, "**[MAIN] found math set that returned '%f' \n", static_cast<double>(result));
-  const int decimals = type == 'r' ? 6 : 0;
-  if (it.debug_mode != 1) {
+  const int decimals = type == VarType::real ? 6 : 0;
+  if (!it.tracing) {
     // The text, at most 47 characters, fits a value whole.
-    format_fixed_trimmed(static_cast<double>(result), decimals, it.value_of_variables[slot]);
+    format_fixed_trimmed(static_cast<double>(result), decimals, it.vars.values[slot]);
     return;
   }
   // Wide enough for the longest single-precision number with six decimals and a sign.
@@ -82,13 +82,13 @@ void compute(Interpreter& it, int slot) {
   const char* trimmed = number;
   while (*trimmed == ' ') ++trimmed;
   set_value(it, slot, trimmed);
-  trace(it, "'%s' -> '%s' -> '%s' \n", number, trimmed, it.value_of_variables[slot]);
+  trace(it, "'%s' -> '%s' -> '%s' \n", number, trimmed, it.vars.values[slot]);
 }
 
-// Assigns slot from the line in stread, which names it.
+// Assigns slot from the line in it.line, which names it.
 void assign_to(Interpreter& it, int slot) {
-  const char* line = it.stread;
-  const char* name = it.variable_names[slot];
+  const char* line = it.line;
+  const char* name = it.vars.names[slot];
   const OperatorTexts ops = operators_of(it);
   if (ops.assign_mark && !ops.semicolon) {
     out_format(it, "Pascal Error: parse error:\n%s\n", line);
@@ -99,20 +99,20 @@ void assign_to(Interpreter& it, int slot) {
 
   copy_value(it, slot, ops);
 
-  const char type = it.variable_type[slot];
+  const VarType type = it.vars.types[slot];
   if (ops.math) compute(it, slot);
   char joined[kValueSize];
-  if (type == 's' && ops.concat_call) {
+  if (type == VarType::string && ops.concat_call) {
     trace(it, "**[MAIN] concat function found. \n");
     pascal_concat(it, line, joined);
     set_value(it, slot, joined);
   }
-  if (type == 's' && ops.plus) {
+  if (type == VarType::string && ops.plus) {
     trace(it, "**[MAIN] concat_set function found. \n");
     concat_set(it, line, joined);
     set_value(it, slot, joined);
   }
-  trace(it, "**[MAIN] Value found and stored: '%s'\n", it.value_of_variables[slot]);
+  trace(it, "**[MAIN] Value found and stored: '%s'\n", it.vars.values[slot]);
 }
 
 }  // namespace
@@ -154,20 +154,20 @@ OperatorTexts operator_texts(const char* line) {
 void assign_step(Interpreter& it) {
   if (!it.begin_found) return;
   // A line read again assigns the slot it assigned before.
-  LineCacheEntry* entry = plan_entry(it);
-  if (entry != nullptr && entry->assign.ready) {
-    if (entry->assign.slot >= 0) assign_to(it, entry->assign.slot);
+  AssignPlan* plan = line_plan(it, &LinePlans::assign, it.line);
+  if (plan_stands(plan, 0)) {
+    if (plan->slot >= 0) assign_to(it, plan->slot);
     return;
   }
 
-  const char* line = it.stread;
+  const char* line = it.line;
   const int indent = it.indent;
   const char first = LineView(line)[indent];
   int assigned = -1;
   // Only the slots whose name begins with the line's first character can match.
   for_each_name_starting(it, first, [&](int slot) {
-    const char* name = it.variable_names[slot];
-    if (it.variable_cons[slot] == 1) return false;
+    const char* name = it.vars.names[slot];
+    if (it.vars.constant[slot]) return false;
     trace(it, "**[MAIN] possible variable match found '%c...' at memory location %d:\n", name[0],
           slot);
     if (!names_variable(line, indent, name)) return false;
@@ -176,7 +176,10 @@ void assign_step(Interpreter& it) {
     assigned = slot;
     return true;
   });
-  if (entry != nullptr) entry->assign = {true, assigned};
+  if (plan != nullptr) {
+    plan->status = PlanStatus::ready;
+    plan->slot = assigned;
+  }
   if (assigned >= 0)
     assign_to(it, assigned);
   else if (it.warnings.on)

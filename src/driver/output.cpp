@@ -7,8 +7,8 @@
 namespace vp {
 
 void flush_out(Interpreter& it) {
-  if (it.out_len > 0) it.host.write_out(it.out_buf, static_cast<size_t>(it.out_len));
-  it.out_len = 0;
+  if (it.out.length > 0) it.host.write_out(it.out.bytes, static_cast<size_t>(it.out.length));
+  it.out.length = 0;
 }
 
 namespace {
@@ -39,7 +39,7 @@ void trace_out(Interpreter& it, const char* fmt, ...) {
 
 #if !(defined(__GNUC__) && !defined(__clang__))
 void trace(Interpreter& it, const char* fmt, ...) {
-  if (it.debug_mode != 1) return;
+  if (!it.tracing) return;
   va_list args;
   va_start(args, fmt);
   vformat(it, fmt, args);
@@ -61,10 +61,7 @@ int finish_run(Interpreter& it, int status) {
   close_text_file(it);  // its failure is told on standard output, so first
   flush_out(it);
   tell_out_failure(it);
-  if (it.fp != nullptr) {
-    fclose(it.fp);
-    it.fp = nullptr;
-  }
+  close_script(it);
   // A run whose output was lost does not end as a success; halt's 1 stays 1.
   return it.write_failed && status == 0 ? 1 : status;
 }

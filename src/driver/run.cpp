@@ -45,56 +45,45 @@ constexpr const char kUsage[] =
     "  --help     print this text and exit\n"
     "The manual page vp(1) tells more.\n";
 
-int run(Interpreter& it, int argc, const char* const* argv) {
-  // Under a web server the words come from the server (or from a visitor's URL): no
-  // word there is an answer meant for a person at a shell.
-  const bool cgi = it.host.get_env("GATEWAY_INTERFACE") != nullptr;
-  const char* first = argc > 1 && argv[1] != nullptr ? argv[1] : "";
-  if (!cgi && argc == 2 && strcmp(first, "--help") == 0) {
+namespace {
+
+// The requests a person at a shell makes (help, the version): true when the first
+// word was one and has been answered. Under a web server the words come from the
+// server (or from a visitor's URL): no word there is such a request.
+bool answer_request(Interpreter& it, int argc, const char* first, bool cgi) {
+  if (cgi) return false;
+  if (argc == 2 && strcmp(first, "--help") == 0) {
     out_text(it, kUsage);
-    return 0;
+    return true;
   }
   // Only a word that begins with '-' asks for the version: avg.pas is a script.
-  if (!cgi && first[0] == '-' && (first[1] == 'v' || strcmp(first, "--version") == 0)) {
+  if (first[0] == '-' && (first[1] == 'v' || strcmp(first, "--version") == 0)) {
     out_format(it, "version = %s\n", kVersion);
-    return 0;
+    return true;
   }
-  if (!cgi && first[0] == '-' && first[1] == 'm') {
+  if (first[0] == '-' && first[1] == 'm') {
     out_format(it, "Remember, we belong to God. version = %s\n", kVersion);
-    return 0;
+    return true;
   }
-  // Not behind a web server: a visitor must not have files of the server read back.
-  if (!cgi && strcmp(first, "--check") == 0) return check_command(argc, argv, stdout, stderr);
-  const char* program = argc > 0 && argv[0] != nullptr ? argv[0] : "";
-  if (strncmp(program, "./vpdebug", 7) == 0 || strncmp(program, "vpdebug", 5) == 0)
-    it.debug_mode = 1;
+  return false;
+}
 
-  char path[kLineSize] = "";
-  copy_cut(path, sizeof(path), first);
-  const char* flag = argc > 2 && argv[2] != nullptr ? argv[2] : "";
-
-  if (cgi) {
-    it.fp = open_cgi_script(it, path);
-    if (it.fp == nullptr) return 1;  // refused, and the refusal written
-  } else {
-    errno = 0;
-    it.fp = argc > 1 ? it.host.open_script(path) : nullptr;
-    if (it.fp == nullptr) {
-      const int error = errno;
-      out_text(it, "VarnPascal:Sorry no file or flag specified\n");
-      set_up_warnings(it, path, flag, cgi);
-      if (argc > 1) warn_at(it, 0, "cannot open the script: %s", strerror(error));
-      return 1;
-    }
-  }
-  it.script_at = ftell(it.fp);
-  // Behind a web server the command line can come from the URL, so it may not
-  // switch trace mode on there.
-  if (!cgi && flag[0] != '\0' && flag[1] == 'd') it.debug_mode = 1;
+// Opens the script the command line (or the web server) names; false when it does
+// not open, the reason told.
+bool open_named_script(Interpreter& it, int argc, char* path, const char* flag, bool cgi) {
+  if (cgi) return open_cgi_script(it, path);  // a refusal is written as the response
+  errno = 0;
+  if (argc > 1 && open_script(it, path)) return true;
+  const int error = errno;
+  out_text(it, "VarnPascal:Sorry no file or flag specified\n");
   set_up_warnings(it, path, flag, cgi);
+  if (argc > 1) warn_at(it, 0, "cannot open the script: %s", strerror(error));
+  return false;
+}
 
-  place_builtins(it);
-
+// The per-line step, line by line, until the line holding "end.", the end of the
+// script, or the line cap.
+void run_lines(Interpreter& it) {
   int length;
   while (read_script_line_length(it, &length)) {
     step_read_line(it, length);
@@ -108,9 +97,10 @@ int run(Interpreter& it, int argc, const char* const* argv) {
       break;
     }
   }
-  fclose(it.fp);
-  it.fp = nullptr;
+}
 
+// What the script's frame lacked, and the trace's summary.
+void report_frame(Interpreter& it) {
   if (!it.program_found) {
     out_text(it,
              "Pascal Error - 'program' not found or not properly terminated\n"
@@ -120,7 +110,34 @@ int run(Interpreter& it, int argc, const char* const* argv) {
   if (!it.begin_found) out_text(it, "Pascal Error - 'begin' not found \n");
   if (!it.end_found) out_text(it, "Pascal Error - 'end.' not found or not properly terminated\n");
   trace(it, "**[MAIN] Pascal script Terminated\n");
-  trace(it, "**[MAIN] Number of variables: %d\n", it.number_of_variables);
+  trace(it, "**[MAIN] Number of variables: %d\n", it.vars.count);
+}
+
+}  // namespace
+
+int run(Interpreter& it, int argc, const char* const* argv) {
+  const bool cgi = it.host.get_env("GATEWAY_INTERFACE") != nullptr;
+  const char* first = argc > 1 && argv[1] != nullptr ? argv[1] : "";
+  if (answer_request(it, argc, first, cgi)) return 0;
+  // Not behind a web server: a visitor must not have files of the server read back.
+  if (!cgi && strcmp(first, "--check") == 0) return check_command(argc, argv, stdout, stderr);
+  const char* program = argc > 0 && argv[0] != nullptr ? argv[0] : "";
+  if (strncmp(program, "./vpdebug", 7) == 0 || strncmp(program, "vpdebug", 5) == 0)
+    it.tracing = true;
+
+  char path[kLineSize] = "";
+  copy_cut(path, sizeof(path), first);
+  const char* flag = argc > 2 && argv[2] != nullptr ? argv[2] : "";
+  if (!open_named_script(it, argc, path, flag, cgi)) return 1;
+  // Behind a web server the command line can come from the URL, so it may not
+  // switch trace mode on there.
+  if (!cgi && flag[0] != '\0' && flag[1] == 'd') it.tracing = true;
+  set_up_warnings(it, path, flag, cgi);
+
+  place_builtins(it);
+  run_lines(it);
+  close_script(it);
+  report_frame(it);
   close_text_file(it);
   return 0;
 }

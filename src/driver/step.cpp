@@ -8,21 +8,17 @@
 
 namespace vp {
 
-// The step over the line in stread, whose length is known.
+// The step over the line in it.line, whose length is known.
 void step_read_line(Interpreter& it, int length) {
   // A line that comes back from the same place with the same text (a loop's body)
   // has the facts it had before.
-  LineFacts facts;
-  it.line_entry = it.line_cache.entry(it.line_start, it.stread, length);
-  if (it.line_entry != nullptr) {
-    facts = it.line_entry->facts;
-  } else {
-    facts = learn_line(it);
-    it.line_entry = it.line_cache.store(it.line_start, it.stread, length, facts);
-  }
+  bool known;
+  LineCacheEntry* entry = it.line_cache.lookup(it.script.line_start, it.line, length, &known);
+  const LineFacts facts = known ? entry->facts : learn_line(it);
+  if (!known && entry != nullptr) entry->facts = facts;
   it.indent = facts.indent;
   it.texts = facts.texts;
-  it.texts_generation = it.line_generation;
+  it.texts_generation = it.script.generation;
 
   if (facts.marks != 0) {  // most lines hold none of the marks
     if ((facts.marks & kMarkProgram) != 0) it.program_found = true;
@@ -35,8 +31,11 @@ void step_read_line(Interpreter& it, int length) {
     if ((facts.marks & kMarkCwd) != 0) refresh_dir(it, kSlotCwd);
     if ((facts.marks & kMarkComment) != 0) return;
   }
+  // Trace mode takes the whole way every time, and plans name slots, so they wait
+  // for the names to settle.
+  it.line_plans = entry != nullptr && !it.tracing && it.vars.index.built ? &entry->plans : nullptr;
 
-  unsigned generation = it.line_generation;
+  unsigned generation = it.script.generation;
   uint64_t pending = facts.rows;
   if (it.begin_found) pending &= ~kDeclarationRows;
   while (pending != 0) {
@@ -45,10 +44,10 @@ void step_read_line(Interpreter& it, int length) {
     const Row& row = kStatements[r];
     if (row.condition != nullptr && !row.condition(it)) continue;
     row.action(it, it.indent + static_cast<int>(row.keyword.size()) - 2);
-    if (it.line_generation != generation) {
-      // The handler read further lines into stread: the rows after it are tested on
+    if (it.script.generation != generation) {
+      // The handler read further lines into it.line: the rows after it are tested on
       // the new text, with the indent of the line the step began with.
-      generation = it.line_generation;
+      generation = it.script.generation;
       pending = rows_after(it, r);
     }
   }
@@ -56,7 +55,7 @@ void step_read_line(Interpreter& it, int length) {
 }
 
 void step_line(Interpreter& it) {
-  step_read_line(it, static_cast<int>(strlen(it.stread)));
+  step_read_line(it, static_cast<int>(strlen(it.line)));
 }
 
 }  // namespace vp

@@ -28,7 +28,7 @@ void take_bound(Interpreter& it, const LineView& line, int p, BoundText& bound) 
 // A free slot's empty name occurs in every line, so some slot always binds.
 int bind_loop_variable(const Interpreter& it) {
   for (int slot = 0; slot < kSlots; ++slot)
-    if (strstr(it.stread, it.variable_names[slot]) != nullptr) return slot;
+    if (strstr(it.line, it.vars.names[slot]) != nullptr) return slot;
   return kSlots - 1;
 }
 
@@ -48,19 +48,19 @@ constexpr HeadTraces kMoreTraces = {"**[while loop] var name '%s' \n",
                                     "**[while loop] value ='%s' found!\n"};
 
 // Shared by the while-less and while-more heads: op is '<' or '>'.
-void comparison_head(Interpreter& it, WhileState& state, char op, long& saved, int& saved_line,
+void comparison_head(Interpreter& it, WhileState& state, char op, ScriptPlace& saved,
                      const HeadTraces& traces) {
-  state.done = 0;
-  it.loop_slot = bind_loop_variable(it);
-  if (it.variable_names[it.loop_slot][0] == '\0')
+  state.done = false;
+  it.loops.slot = bind_loop_variable(it);
+  if (it.vars.names[it.loops.slot][0] == '\0')
     warn(it, "no variable is named in the while line: the loop compares an empty value");
-  trace(it, traces.name, it.variable_names[it.loop_slot]);
-  trace(it, traces.value, it.value_of_variables[it.loop_slot]);
+  trace(it, traces.name, it.vars.names[it.loops.slot]);
+  trace(it, traces.value, it.vars.values[it.loops.slot]);
   if (traces.found != nullptr) trace(it, "%s", traces.found);
 
-  const LineView line(it.stread);
+  const LineView line(it.line);
   int p = line.find(op, 0) + 1;  // the row's condition guarantees the operator
-  state.or_equal = line[p] == '=' ? 1 : 0;
+  state.or_equal = line[p] == '=';
   if (state.or_equal) ++p;
   if (line[p] == ' ') ++p;
   BoundText bound;
@@ -68,47 +68,46 @@ void comparison_head(Interpreter& it, WhileState& state, char op, long& saved, i
   trace(it, traces.bound, bound.c_str());
   state.bound = to_int(bound.c_str());
 
-  if (state.active == 0) {
+  if (!state.active) {
     saved = script_position(it);
-    saved_line = it.next_script_line;
-    trace(it, "**[while loop] file pointer=%ld\n", saved);
-    state.active = 1;
+    trace(it, "**[while loop] file pointer=%ld\n", saved.offset);
+    state.active = true;
   }
 }
 
 bool pending(const WhileState& state) {
-  return state.active == 1 && state.done == 0;
+  return state.active && !state.done;
 }
 
 void finish(WhileState& state) {
-  state.done = 1;
-  state.active = 0;
+  state.done = true;
+  state.active = false;
 }
 
 double loop_value(const Interpreter& it) {
-  return to_real(it.value_of_variables[it.loop_slot]);
+  return to_real(it.vars.values[it.loops.slot]);
 }
 
 }  // namespace
 
 void while_less_head(Interpreter& it) {
-  comparison_head(it, it.while_less, '<', it.whereinfileWL1, it.whereinfileWL1_line, kLessTraces);
+  comparison_head(it, it.loops.less, '<', it.loops.less_start, kLessTraces);
 }
 
 void while_more_head(Interpreter& it) {
-  comparison_head(it, it.while_more, '>', it.whereinfileWL3, it.whereinfileWL3_line, kMoreTraces);
+  comparison_head(it, it.loops.more, '>', it.loops.more_start, kMoreTraces);
 }
 
 void while_count_head(Interpreter& it) {
-  WhileState& state = it.while_count;
+  WhileState& state = it.loops.count;
   state.passes = 0;
-  state.done = 0;
+  state.done = false;
   trace(it, "**[while count] while count loop found! \n");
 
   // The count is the number that starts at the first digit 1 to 9 after a blank. A
   // head without one (a count of 0, a count held in a variable) has an empty bound,
   // read as 0: the body runs once, as every while body does.
-  const LineView line(it.stread);
+  const LineView line(it.line);
   int p = 1;
   while (line[p] != '\0' && (line[p] < '1' || line[p] > '9')) ++p;
   BoundText bound;
@@ -116,49 +115,48 @@ void while_count_head(Interpreter& it) {
   trace(it, "**[while loop] value ='%s' found!\n", bound.c_str());
   state.bound = to_int(bound.c_str());
 
-  it.whereinfileWL2 = script_position(it);
-  it.whereinfileWL2_line = it.next_script_line;
-  trace(it, "**[while loop] file pointer=%ld\n", it.whereinfileWL2);
-  state.active = 1;
+  it.loops.count_start = script_position(it);
+  trace(it, "**[while loop] file pointer=%ld\n", it.loops.count_start.offset);
+  state.active = true;
 }
 
 bool while_end_pending(const Interpreter& it) {
-  return pending(it.while_less) || pending(it.while_more) || pending(it.while_count);
+  return pending(it.loops.less) || pending(it.loops.more) || pending(it.loops.count);
 }
 
 void while_end(Interpreter& it) {
   // Tested in this order; a later seek overrides an earlier one.
-  WhileState& less = it.while_less;
-  for (int or_equal = 0; or_equal <= 1; ++or_equal) {
+  WhileState& less = it.loops.less;
+  for (const bool or_equal : {false, true}) {
     if (!pending(less) || less.or_equal != or_equal) continue;
     trace(it, "**[END - sub end] end found! for 'while less' \n");
-    trace(it, "**[while] value of var '%s' \n", it.value_of_variables[it.loop_slot]);
+    trace(it, "**[while] value of var '%s' \n", it.vars.values[it.loops.slot]);
     const double v = loop_value(it);
     if (or_equal ? v > less.bound : v >= less.bound)
       finish(less);
     else
-      seek_script(it, it.whereinfileWL1, it.whereinfileWL1_line);
+      seek_script(it, it.loops.less_start);
   }
 
-  WhileState& more = it.while_more;
-  for (int or_equal = 0; or_equal <= 1; ++or_equal) {
+  WhileState& more = it.loops.more;
+  for (const bool or_equal : {false, true}) {
     if (!pending(more) || more.or_equal != or_equal) continue;
     trace(it, "**[END - sub end] end found! for 'while more' \n");
-    trace(it, "**[while] value of var '%s' \n", it.value_of_variables[it.loop_slot]);
+    trace(it, "**[while] value of var '%s' \n", it.vars.values[it.loops.slot]);
     const double v = loop_value(it);
     if (or_equal ? v < more.bound : v <= more.bound)
       finish(more);
     else
-      seek_script(it, it.whereinfileWL3, it.whereinfileWL3_line);
+      seek_script(it, it.loops.more_start);
   }
 
-  WhileState& count = it.while_count;
+  WhileState& count = it.loops.count;
   if (pending(count)) {
     trace(it, "**[END - sub end] end found! for 'while count' \n");
     if (++count.passes >= count.bound)
       finish(count);
     else
-      seek_script(it, it.whereinfileWL2, it.whereinfileWL2_line);
+      seek_script(it, it.loops.count_start);
   }
 }
 

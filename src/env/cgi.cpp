@@ -1,7 +1,7 @@
 // The CGI request readers: the request reaches a script through the environment,
 // read anew at every statement.
-#include "vp/arguments.hpp"
 #include "vp/handlers.hpp"
+#include "vp/scan.hpp"
 
 namespace vp {
 
@@ -60,8 +60,8 @@ void read_remote_addr(Interpreter& it, const char* line_text, int column) {
   if (line[end] != '[') return;
 
   char whole[kValueSize];
-  copy_cut(whole, sizeof(whole), it.value_of_variables[slot]);
-  cut_range(it.value_of_variables[slot], kValueSize, whole, read_fixed_range(line, end));
+  copy_cut(whole, sizeof(whole), it.vars.values[slot]);
+  cut_range(it.vars.values[slot], kValueSize, whole, read_fixed_range(line, end));
 }
 
 }  // namespace vp

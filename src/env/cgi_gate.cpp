@@ -38,19 +38,19 @@ bool names_server_script(Interpreter& it, const char* path, const char* script_f
 
 // The response to a request whose script does not run; the reason with the path goes
 // to the server's error log, the visitor learns no path.
-FILE* refuse(Interpreter& it, bool missing, const char* path, const char* why) {
+bool refuse(Interpreter& it, bool missing, const char* path, const char* why) {
   out_text(it, missing ? "Status: 404 Not Found\n" : "Status: 403 Forbidden\n");
   out_text(it, "Content-Type: text/plain\n\n");
   out_text(it, missing ? "No such script.\n" : "This script may not be run.\n");
   char line[kLineSize + 128];
   const int n = snprintf(line, sizeof(line), "vp: not run: '%s': %s\n", path, why);
   if (n > 0) it.host.write_err(line, std::min(static_cast<size_t>(n), sizeof(line) - 1));
-  return nullptr;
+  return false;
 }
 
 }  // namespace
 
-FILE* open_cgi_script(Interpreter& it, char* path) {
+bool open_cgi_script(Interpreter& it, char* path) {
   const char* script_filename = server_path(it, "SCRIPT_FILENAME");
   const char* path_translated = server_path(it, "PATH_TRANSLATED");
   FileIdentity chosen = {};
@@ -81,16 +81,15 @@ FILE* open_cgi_script(Interpreter& it, char* path) {
   if (path[0] == '\0' || !it.host.identify(path, &found, &missing))
     return refuse(it, missing, path, missing ? "no such file" : "cannot be read");
   if (!found.regular) return refuse(it, false, path, "not a plain file");
-  FILE* script = it.host.open_script(path);
-  if (script == nullptr) return refuse(it, false, path, "cannot be read");
+  if (!open_script(it, path)) return refuse(it, false, path, "cannot be read");
   // The file opened must be the one looked at, not one put in its place since.
   FileIdentity opened;
-  if (!it.host.identify(script, &opened) || !opened.regular || !same_file(opened, found) ||
-      (known && !same_file(opened, chosen))) {
-    fclose(script);
+  if (!it.host.identify_script(it.script.handle, &opened) || !opened.regular ||
+      !same_file(opened, found) || (known && !same_file(opened, chosen))) {
+    close_script(it);
     return refuse(it, false, path, "changed while it was opened");
   }
-  return script;
+  return true;
 }
 
 }  // namespace vp

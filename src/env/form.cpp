@@ -7,8 +7,8 @@
 
 #include <strings.h>
 
-#include "vp/arguments.hpp"
 #include "vp/handlers.hpp"
+#include "vp/scan.hpp"
 #include "vp/warnings.hpp"
 
 namespace vp {

@@ -29,12 +29,7 @@ int quoted_text(const LineView& line, int open, char* out, int cap) {
 // Finds text in line regardless of letter case.
 bool contains_any_case(const char* line, const char* text) {
   char lowered[kLineSize];
-  int n = 0;
-  for (; line[n] != '\0' && n < kLineSize - 1; ++n) {
-    const char c = line[n];
-    lowered[n] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-  }
-  lowered[n] = '\0';
+  lower_copy(lowered, kLineSize, line);
   return contains(lowered, text);
 }
 
@@ -64,7 +59,7 @@ void v_pascal_system(Interpreter& it, const char* line_text) {
   trace(it, "**[system] system text3= '%s' \n", argument);
 
   // The new program writes to the same places: what the script wrote must come first.
-  if (it.textFilePointer != nullptr && fflush(it.textFilePointer) != 0) text_file_failed(it);
+  if (it.file.stream != nullptr && fflush(it.file.stream) != 0) text_file_failed(it);
   flush_out(it);
   tell_out_failure(it);
   errno = 0;

@@ -2,8 +2,8 @@
 // stored as text in a variable.
 #include <ctime>
 
-#include "vp/arguments.hpp"
 #include "vp/handlers.hpp"
+#include "vp/scan.hpp"
 
 namespace vp {
 
@@ -31,7 +31,7 @@ void date_text(Interpreter& it, char* buf, int size) {
 }  // namespace
 
 void v_pascal_read_version(Interpreter& it, int column) {
-  const LineView line(it.stread);
+  const LineView line(it.line);
   Text<kNameSize> name;
   if (collect_name(line, column, ")", &name) < 0) return;
   const int slot = lookup_variable(it, name.c_str());
@@ -39,7 +39,7 @@ void v_pascal_read_version(Interpreter& it, int column) {
 }
 
 void v_pascal_read_date(Interpreter& it, int column) {
-  const LineView line(it.stread);
+  const LineView line(it.line);
   Text<kNameSize> name;
   const int end = collect_name(line, column, ")[", &name);
   if (end < 0) return;
@@ -49,7 +49,7 @@ void v_pascal_read_date(Interpreter& it, int column) {
   char date[64];
   date_text(it, date, sizeof(date));
   if (line[end] == '[')
-    cut_range(it.value_of_variables[slot], kValueSize, date, read_fixed_range(line, end));
+    cut_range(it.vars.values[slot], kValueSize, date, read_fixed_range(line, end));
   else
     set_value(it, slot, date);
 }

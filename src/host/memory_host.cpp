@@ -1,5 +1,6 @@
 // The in-memory host for tests and the fuzzer: scripts, input and environment come
 // from fields the test sets; output, files, execs and sleeps are recorded.
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <functional>
@@ -33,9 +34,7 @@ int sink_close(void* cookie) {
 
 MemoryHost::MemoryHost() = default;
 
-MemoryHost::~MemoryHost() {
-  for (std::string* s : script_copies_) delete s;
-}
+MemoryHost::~MemoryHost() = default;
 
 void MemoryHost::write_out(const char* data, size_t size) {
   if (out_full)
@@ -79,19 +78,40 @@ time_t MemoryHost::now() {
   return clock;
 }
 
-FILE* MemoryHost::open_script(const char* path) {
+int MemoryHost::open_script(const char* path) {
   auto found = scripts.find(path);
   if (found == scripts.end()) {
     errno = ENOENT;
-    return nullptr;
+    return -1;
   }
-  // fmemopen needs a buffer that outlives the stream and is never empty.
-  auto* copy = new std::string(found->second);
-  script_copies_.push_back(copy);
-  FILE* stream = copy->empty() ? fmemopen(const_cast<char*>("\n"), 0, "r")
-                               : fmemopen(copy->data(), copy->size(), "r");
-  if (stream != nullptr) script_streams_[stream] = path;
-  return stream;
+  // A copy, as a file's open descriptor reads on whatever later becomes of the name.
+  open_scripts_.push_back({path, found->second, 0, true});
+  return static_cast<int>(open_scripts_.size() - 1);
+}
+
+long MemoryHost::read_script(int script, char* buf, size_t size) {
+  if (script < 0 || static_cast<size_t>(script) >= open_scripts_.size()) return -1;
+  OpenScript& s = open_scripts_[static_cast<size_t>(script)];
+  if (!s.open) return -1;
+  const size_t n = std::min(size, s.text.size() - s.at);
+  memcpy(buf, s.text.data() + s.at, n);
+  s.at += n;
+  return static_cast<long>(n);
+}
+
+bool MemoryHost::seek_script(int script, long offset) {
+  if (script < 0 || static_cast<size_t>(script) >= open_scripts_.size()) return false;
+  OpenScript& s = open_scripts_[static_cast<size_t>(script)];
+  if (!s.open || offset < 0 || static_cast<size_t>(offset) > s.text.size()) return false;
+  s.at = static_cast<size_t>(offset);
+  return true;
+}
+
+void MemoryHost::close_script(int script) {
+  if (script < 0 || static_cast<size_t>(script) >= open_scripts_.size()) return;
+  OpenScript& s = open_scripts_[static_cast<size_t>(script)];
+  s.open = false;
+  s.text = std::string();
 }
 
 FILE* MemoryHost::open_append(const char* path) {
@@ -115,10 +135,11 @@ bool MemoryHost::identify(const char* path, FileIdentity* id, bool* missing) {
   return true;
 }
 
-bool MemoryHost::identify(FILE* stream, FileIdentity* id) {
-  auto found = script_streams_.find(stream);
+bool MemoryHost::identify_script(int script, FileIdentity* id) {
+  if (script < 0 || static_cast<size_t>(script) >= open_scripts_.size()) return false;
+  const OpenScript& s = open_scripts_[static_cast<size_t>(script)];
   bool missing;
-  return found != script_streams_.end() && identify(found->second.c_str(), id, &missing);
+  return s.open && identify(s.path.c_str(), id, &missing);
 }
 
 int MemoryHost::probe_file(const char* path, char* line, int size) {

@@ -107,9 +107,29 @@ time_t PosixHost::now() {
   return time(nullptr);
 }
 
-// "e": close-on-exec, so a program that exec starts inherits neither stream.
-FILE* PosixHost::open_script(const char* path) {
-  return fopen(path, "re");
+// Close-on-exec, so a program that exec starts does not inherit the script.
+int PosixHost::open_script(const char* path) {
+  int fd;
+  do {
+    fd = ::open(path, O_RDONLY | O_CLOEXEC);
+  } while (fd < 0 && errno == EINTR);
+  return fd;
+}
+
+long PosixHost::read_script(int script, char* buf, size_t size) {
+  ssize_t n;
+  do {
+    n = ::read(script, buf, size);
+  } while (n < 0 && errno == EINTR);
+  return static_cast<long>(n);
+}
+
+bool PosixHost::seek_script(int script, long offset) {
+  return ::lseek(script, offset, SEEK_SET) == offset;
+}
+
+void PosixHost::close_script(int script) {
+  ::close(script);
 }
 
 FILE* PosixHost::open_append(const char* path) {
@@ -137,9 +157,9 @@ bool PosixHost::identify(const char* path, FileIdentity* id, bool* missing) {
   return true;
 }
 
-bool PosixHost::identify(FILE* stream, FileIdentity* id) {
+bool PosixHost::identify_script(int script, FileIdentity* id) {
   struct stat st;
-  if (::fstat(fileno(stream), &st) != 0) return false;
+  if (::fstat(script, &st) != 0) return false;
   identity_of(st, id);
   return true;
 }

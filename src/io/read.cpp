@@ -11,10 +11,6 @@ bool is_space(int c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-bool line_end(char c) {
-  return c == '\0' || c == '\n' || c == '\r';
-}
-
 // Leading white space is skipped, then the word runs to the next white space, which
 // stays in the input for the next read. A word longer than the buffer is cut, and
 // the rest of it is consumed, so the next read starts at the next word instead of in
@@ -32,14 +28,13 @@ void read_word(Host& host, Text<kWordSize>& word) {
 }  // namespace
 
 void pascal_read(Interpreter& it, int column) {
-  const LineView line(it.stread);
+  const LineView line(it.line);
   Text<kNameSize> name;
   // Without a ")" the name ends with the line.
-  for (int p = column; line[p] != ')' && !line_end(line[p]); ++p) name.push(line[p]);
+  scan_to(line, column, ")", Until::line_end, name);
 
   const int slot = lookup_variable(it, name.c_str());
-  trace(it, "**[READ] variable read in '%s' \n",
-        slot >= 0 ? it.variable_names[slot] : name.c_str());
+  trace(it, "**[READ] variable read in '%s' \n", slot >= 0 ? it.vars.names[slot] : name.c_str());
 
   // A prompt written just before must be on the screen before we wait.
   flush_out(it);
@@ -51,7 +46,7 @@ void pascal_read(Interpreter& it, int column) {
   if (slot < 0) return;
 
   set_value(it, slot, word.c_str());
-  trace(it, "**[READ] Read value store '%s' \n", it.value_of_variables[slot]);
+  trace(it, "**[READ] Read value store '%s' \n", it.vars.values[slot]);
 }
 
 }  // namespace vp

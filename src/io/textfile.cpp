@@ -7,32 +7,31 @@
 namespace vp {
 
 void close_text_file(Interpreter& it) {
-  if (it.textFilePointer == nullptr) return;
-  const bool failed = fclose(it.textFilePointer) != 0;
-  it.textFilePointer = nullptr;
+  if (it.file.stream == nullptr) return;
+  const bool failed = fclose(it.file.stream) != 0;
+  it.file.stream = nullptr;
   if (failed) tell_text_file_failure(it);
 }
 
 // Told once per file: the stream is closed, and later writes to it are dropped.
 void text_file_failed(Interpreter& it) {
-  if (it.textFilePointer == nullptr) return;
-  fclose(it.textFilePointer);
-  it.textFilePointer = nullptr;
+  if (it.file.stream == nullptr) return;
+  fclose(it.file.stream);
+  it.file.stream = nullptr;
   tell_text_file_failure(it);
 }
 
 void tell_text_file_failure(Interpreter& it) {
-  out_format(it, "Pascal Error: cannot write file '%s'\n", it.text_file_name);
+  out_format(it, "Pascal Error: cannot write file '%s'\n", it.file.name);
   it.write_failed = true;
 }
 
 void pascal_rewrite(Interpreter& it, int column) {
-  it.file_write = 1;  // set before parsing, so even a broken statement sets it
-  const LineView line(it.stread);
+  it.file.opened = true;  // set before parsing, so even a broken statement sets it
+  const LineView line(it.line);
 
   Text<kNameSize> name;
-  int p = column;
-  while (line[p] != ',' && line[p] != '\0') name.push(line[p++]);
+  int p = scan_to(line, column, ",", Until::text_end, name).at;
   const int slot = lookup_variable(it, name.c_str());
 
   p += 2;  // the ',' and the opening quote
@@ -52,20 +51,19 @@ void pascal_rewrite(Interpreter& it, int column) {
   // Only one stream at a time: closing the last one flushes it before the new one
   // starts, and keeps a loop from running out of descriptors.
   close_text_file(it);
-  it.textFilePointer = it.host.open_append(file_name.c_str());
-  if (it.textFilePointer == nullptr) {
+  it.file.stream = it.host.open_append(file_name.c_str());
+  if (it.file.stream == nullptr) {
     const int error = errno;
     out_format(it, "Pascal Error: cannot open file '%s'\n", file_name.c_str());
     warn(it, "cannot open file '%s': %s", file_name.c_str(), strerror(error));
     return;
   }
-  copy_cut(it.text_file_name, kValueSize, file_name.c_str());
+  copy_cut(it.file.name, kValueSize, file_name.c_str());
 }
 
 void v_pascal_closefile(Interpreter& it) {
-  it.file_in_use = 0;
-  it.file_write = 0;
-  it.file_read = 0;
+  it.file.routed = false;
+  it.file.opened = false;
   close_text_file(it);
 }
 

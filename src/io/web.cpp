@@ -6,10 +6,6 @@ namespace vp {
 
 namespace {
 
-// A field wider than this is not a field anyone means; it is cut so that a typo
-// cannot print a gigabyte of blanks.
-constexpr int kMaxWidth = 4096;
-
 // The characters HTML treats specially, in the order of their escape codes (1 to 6).
 // A quoted text ends at its single quote, so only values can hold the last one; it
 // would end a single-quoted attribute.
@@ -60,9 +56,7 @@ int quoted(Interpreter& it, const LineView& line, int column, bool* further) {
 // own characters and pads with plain blanks.
 int variable(Interpreter& it, const LineView& line, int column, bool* further) {
   Text<kNameSize> name;
-  int p = column;
-  while (line[p] != ':' && line[p] != ')' && line[p] != ',' && line[p] != '\0')
-    name.push(line[p++]);
+  int p = scan_to(line, column, ":),", Until::text_end, name).at;
   trace(it, "**[writecw] writeln variable name: '%s'\n", name.c_str());
 
   const char d = line[p];
@@ -72,18 +66,12 @@ int variable(Interpreter& it, const LineView& line, int column, bool* further) {
 
   int format_size = 0;
   if (width) {
-    Text<kNameSize> digits;
-    do {
-      if (line[p] == '\0') break;
-      digits.push(line[p++]);
-    } while (line[p] != ')' && line[p] != ',' && line[p] != '\0');
-    format_size = to_int(digits.c_str());
-    if (format_size > kMaxWidth) format_size = kMaxWidth;
+    p = scan_width(line, p, &format_size);
   }
 
   const int slot = lookup_variable(it, name.c_str());
   if (slot < 0) return p;  // nothing to write for a name no slot holds
-  const char* value = it.value_of_variables[slot];
+  const char* value = it.vars.values[slot];
   if (width) {
     const int length = static_cast<int>(strlen(value));
     for (int i = length; i < format_size; ++i) out_char(it, ' ');
@@ -109,7 +97,7 @@ void v_pascal_writewh(Interpreter& it) {
 }
 
 void v_pascal_writewc(Interpreter& it, int column) {
-  const LineView line(it.stread);
+  const LineView line(it.line);
   for (;;) {
     bool further = false;
     if (line[column] == '\'')

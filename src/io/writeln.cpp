@@ -12,17 +12,17 @@ using Argument = WritePlan::Argument;
 
 // A failed write (a full disk) is told once and drops the file's later writes.
 void file_text(Interpreter& it, const char* s) {
-  if (it.textFilePointer != nullptr && fputs(s, it.textFilePointer) == EOF) text_file_failed(it);
+  if (it.file.stream != nullptr && fputs(s, it.file.stream) == EOF) text_file_failed(it);
 }
 
 void file_bytes(Interpreter& it, const char* s, int count) {
-  if (it.textFilePointer != nullptr && count > 0 &&
-      fwrite(s, 1, static_cast<size_t>(count), it.textFilePointer) != static_cast<size_t>(count))
+  if (it.file.stream != nullptr && count > 0 &&
+      fwrite(s, 1, static_cast<size_t>(count), it.file.stream) != static_cast<size_t>(count))
     text_file_failed(it);
 }
 
 void file_char(Interpreter& it, char c) {
-  if (it.textFilePointer != nullptr && fputc(c, it.textFilePointer) == EOF) text_file_failed(it);
+  if (it.file.stream != nullptr && fputc(c, it.file.stream) == EOF) text_file_failed(it);
 }
 
 void blanks(Interpreter& it, int count) {
@@ -33,17 +33,12 @@ void blanks(Interpreter& it, int count) {
   if (count > 0) out_bytes(it, kBlanks, static_cast<size_t>(count));
 }
 
-// A field wider than this is not a field anyone means; it is cut so that a typo
-// cannot print a gigabyte of blanks.
-constexpr int kMaxWidth = 4096;
-
 // A quoted text: its characters run from column + 1 to the closing quote. Returns
 // the scan position after it; another argument follows when that is a ','.
 int scan_quoted(const LineView& line, int column, Argument& a, bool* further) {
   a.quoted = true;
   a.start = static_cast<short>(column + 1);
-  int p = column + 1;
-  while (line[p] != '\'' && line[p] != '\0') ++p;
+  int p = skip_to(line, column + 1, "'", Until::text_end).at;
   a.length = static_cast<short>(p - (column + 1));
   if (line[p] == '\0') {
     a.unclosed = true;
@@ -59,9 +54,7 @@ int scan_quoted(const LineView& line, int column, Argument& a, bool* further) {
 // printed here, in the order the scan meets what they show.
 int scan_variable(Interpreter& it, const LineView& line, int column, Argument& a, bool* further) {
   Text<kNameSize> name;
-  int p = column;
-  while (line[p] != ':' && line[p] != ')' && line[p] != ',' && line[p] != '\0')
-    name.push(line[p++]);
+  int p = scan_to(line, column, ":),", Until::text_end, name).at;
   trace(it, "**[writeln] variable name: '%s'\n", name.c_str());
 
   const char d = line[p];
@@ -72,28 +65,22 @@ int scan_variable(Interpreter& it, const LineView& line, int column, Argument& a
   }
   if (d == ',') *further = true;
   trace(it, "**[writeln] let's take a look at what we have so far \n");
-  trace(it, "**[writeln] %s \n", it.stread);
+  trace(it, "**[writeln] %s \n", it.line);
 
   if (d == ',' && line[p + 1] == ' ') ++p;
   if (d != '\0') ++p;
 
   if (a.width) {
-    Text<kNameSize> digits;
-    do {
-      if (line[p] == '\0') break;
-      digits.push(line[p++]);
-    } while (line[p] != ')' && line[p] != ',' && line[p] != '\0');
-    a.format_size = to_int(digits.c_str());
-    if (a.format_size > kMaxWidth) a.format_size = kMaxWidth;
+    p = scan_width(line, p, &a.format_size);
     trace(it, "**[writeln] format_size ='%d' \n", a.format_size);
   }
 
   a.slot = static_cast<short>(lookup_variable(it, name.c_str()));
   if (a.slot >= 0) {
     trace(it, "**[writeln] - Var name '%s' \n", name.c_str());
-    trace(it, "**[writeln] - Var type '%c' \n", it.variable_type[a.slot]);
+    trace(it, "**[writeln] - Var type '%c' \n", static_cast<char>(it.vars.types[a.slot]));
     trace(it, "**[writeln] - content length '%d'\n",
-          static_cast<int>(strlen(it.value_of_variables[a.slot])));
+          static_cast<int>(strlen(it.vars.values[a.slot])));
   }
   return p;
 }
@@ -108,24 +95,24 @@ int scan_argument(Interpreter& it, const LineView& line, int column, Argument& a
 
 void write_quoted(Interpreter& it, const char* line, const Argument& a) {
   const char* text = line + a.start;
-  if (it.file_in_use == 0 && it.file_write == 0) out_bytes(it, text, static_cast<size_t>(a.length));
-  if (it.file_in_use == 1 && it.file_write == 1) file_bytes(it, text, a.length);
+  if (!it.file.routed && !it.file.opened) out_bytes(it, text, static_cast<size_t>(a.length));
+  if (it.file.routed && it.file.opened) file_bytes(it, text, a.length);
   if (a.unclosed) out_text(it, "Pascal Error - Parse error with writeln\n");
 }
 
 void write_variable(Interpreter& it, const Argument& a) {
   if (a.slot < 0) return;  // nothing to write for a name no slot holds
-  const char type = it.variable_type[a.slot];
-  const char* value = it.value_of_variables[a.slot];
+  const VarType type = it.vars.types[a.slot];
+  const char* value = it.vars.values[a.slot];
   const int length = static_cast<int>(strlen(value));
-  if (type != 't' && !a.width && it.file_in_use == 0 && it.debug_mode != 1) {
+  if (type != VarType::text && !a.width && !it.file.routed && !it.tracing) {
     out_bytes(it, value, static_cast<size_t>(length));  // the common case, in short
     return;
   }
 
-  if (!a.width && type != 't' && it.file_in_use != 1)
+  if (!a.width && type != VarType::text && !it.file.routed)
     out_bytes(it, value, static_cast<size_t>(length));
-  if (it.file_in_use == 1 && it.file_write == 1 && type != 't') {
+  if (it.file.routed && it.file.opened && type != VarType::text) {
     const char* unpadded = value;
     while (*unpadded == ' ') ++unpadded;
     file_text(it, unpadded);
@@ -133,17 +120,16 @@ void write_variable(Interpreter& it, const Argument& a) {
     trace(it, "**[writeln] FILE: '%s' \n", value);
   }
   // Counted in 64 bits: a width saturated at the 32-bit minimum must not wrap.
-  if (type != 't')
+  if (type != VarType::text)
     trace(it, "**[writeln] num of spaces needed %lld \n",
           static_cast<long long>(a.format_size) - length);
-  if (a.width && type != 't' && it.file_in_use != 1) {
+  if (a.width && type != VarType::text && !it.file.routed) {
     if (a.format_size >= length) blanks(it, a.format_size - length);
     out_bytes(it, value, static_cast<size_t>(length));
     trace(it, "\n ");
   }
-  if (type == 't') {
-    copy_cut(it.open_file, kValueSize, value);
-    it.file_in_use = 1;
+  if (type == VarType::text) {
+    it.file.routed = true;
   }
 }
 
@@ -159,33 +145,32 @@ constexpr int kPlanArguments = static_cast<int>(sizeof(WritePlan::arguments) / s
 }  // namespace
 
 void pascal_writeln(Interpreter& it, int column) {
-  LineCacheEntry* entry = plan_entry(it);
-  WritePlan* plan = entry == nullptr ? nullptr : &entry->write;
-  if (plan != nullptr && plan->state == WritePlan::kReady && plan->column == column) {
-    for (int i = 0; i < plan->count; ++i) write_argument(it, it.stread, plan->arguments[i]);
-    if (it.file_write == 1 && plan->file_newline) file_char(it, '\n');
+  WritePlan* plan = line_plan(it, &LinePlans::write, it.line);
+  if (plan_stands(plan, column)) {
+    for (int i = 0; i < plan->count; ++i) write_argument(it, it.line, plan->arguments[i]);
+    if (it.file.opened && plan->file_newline) file_char(it, '\n');
     return;
   }
 
   const int first_column = column;
-  const LineView line(it.stread);
+  const LineView line(it.line);
   WritePlan learned = {};
   learned.count = 0;
   for (;;) {
     bool further = false;
     Argument a;
     column = scan_argument(it, line, column, a, &further);
-    write_argument(it, it.stread, a);
+    write_argument(it, it.line, a);
     if (learned.count < kPlanArguments) learned.arguments[learned.count] = a;
     ++learned.count;
     if (!further) break;
   }
-  const bool file_newline = contains(it.stread, " writeln");
-  if (it.file_write == 1 && file_newline) file_char(it, '\n');
+  const bool file_newline = contains(it.line, " writeln");
+  if (it.file.opened && file_newline) file_char(it, '\n');
 
-  if (plan != nullptr && (plan->state == WritePlan::kUnknown || plan->column != first_column)) {
+  if (plan != nullptr) {
     // A statement with more arguments than a plan holds is scanned afresh each time.
-    learned.state = learned.count <= kPlanArguments ? WritePlan::kReady : WritePlan::kRefused;
+    learned.status = learned.count <= kPlanArguments ? PlanStatus::ready : PlanStatus::refused;
     learned.file_newline = file_newline;
     learned.column = first_column;
     *plan = learned;

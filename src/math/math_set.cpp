@@ -52,7 +52,7 @@ int substitute(Interpreter& it, Text<kOperandSize>& operand, int from = 0) {
       [&](int slot) {
         if (first < 0) first = slot;
         trace(it, "**[math_set] found variable NAME '%s' \n", operand.c_str());
-        operand.assign(it.value_of_variables[slot]);
+        operand.assign(it.vars.values[slot]);
         trace(it, "****[math_set] found variable value '%s' \n", operand.c_str());
       },
       from);
@@ -179,8 +179,8 @@ float evaluate(Interpreter& it, const MathPlan& plan) {
       values[k] = o.constant;
       continue;
     }
-    const char* value = it.value_of_variables[it.names.named[o.first]];
-    if (!it.names.numeral_names) {
+    const char* value = it.vars.values[it.vars.index.named[o.first]];
+    if (!it.vars.index.numeral_names) {
       // A plain number short enough to be an operand whole names nothing, so it is
       // read as it stands.
       if (plain_integer(value, kOperandSize - 1, &values[k])) continue;
@@ -199,17 +199,37 @@ float evaluate(Interpreter& it, const MathPlan& plan) {
   return combine(it, values, plan.operators, plan.operator_count);
 }
 
+// Where the operand that starts at start ends: at the first character that ends an
+// operand, the first character itself aside (it belongs to the operand whatever it
+// is).
+int operand_end(const char* line, int start) {
+  int p = start;
+  if (line[p] != '\0') ++p;
+  for (;;) {
+    const auto c = static_cast<unsigned char>(line[p]);
+    if (!kChars.ends_operand[c]) {
+      ++p;
+      continue;
+    }
+    // A minus that starts an operand (only blanks before it, a digit or a point
+    // after it) is the number's sign, not an operator: 2 * -3 is -6. The operand
+    // keeps its first 24 characters, and only those are looked at.
+    if (c == '-' && ((line[p + 1] >= '0' && line[p + 1] <= '9') || line[p + 1] == '.') &&
+        only_blanks(line + start, std::min(p - start, kOperandSize - 1)))
+      ++p;
+    else
+      return p;
+  }
+}
+
 }  // namespace
 
 float math_set(Interpreter& it, const char* text) {
   trace(it, "**[Math_set] Enter module \n");
   // A line of the script seen before, with the names settled: its plan spares the
   // split (the line held its ';' and '=' then, and holds the same text now).
-  MathPlan* plan = nullptr;
-  if (LineCacheEntry* entry = plan_entry(it); entry != nullptr && text == it.stread) {
-    plan = &entry->math;
-    if (plan->ready) return evaluate(it, *plan);
-  }
+  MathPlan* plan = line_plan(it, &LinePlans::math, text);
+  if (plan_stands(plan, 0)) return evaluate(it, *plan);
   if (strchr(text, ';') == nullptr) {
     out_format(it, "Pascal Error: parse error: %s \n", text);
     end_process(it, 1);
@@ -232,24 +252,7 @@ float math_set(Interpreter& it, const char* text) {
   Text<kOperandSize> operand;
   for (;;) {
     const int start = p;
-    // The first character belongs to the operand whatever it is.
-    if (line[p] != '\0') ++p;
-    for (;;) {
-      const auto c = static_cast<unsigned char>(line[p]);
-      if (!kChars.ends_operand[c]) {
-        ++p;
-        continue;
-      }
-      // A minus that starts an operand (only blanks before it, a digit or a point
-      // after it) is the number's sign, not an operator: 2 * -3 is -6. The operand
-      // keeps its first 24 characters, and only those are looked at.
-      if (c == '-' && ((line[p + 1] >= '0' && line[p + 1] <= '9') || line[p + 1] == '.') &&
-          only_blanks(line + start, std::min(p - start, kOperandSize - 1))) {
-        ++p;
-        continue;
-      }
-      break;
-    }
+    p = operand_end(line, start);
     operand.assign(line + start, p - start);
     trace(it, "****[math_set] found variable value '%s' \n", operand.c_str());
     const int first = substitute(it, operand);
@@ -265,7 +268,7 @@ float math_set(Interpreter& it, const char* text) {
 
     const float value = static_cast<float>(to_real(operand.c_str()));
     if (value_count < kValues) {
-      learned.operands[value_count] = {first < 0 ? -1 : it.names.index_of[first], value};
+      learned.operands[value_count] = {first < 0 ? -1 : it.vars.index.index_of[first], value};
       values[value_count++] = value;
     }
     trace(it, "**[math set] FINAL format value to '%lf' \n", static_cast<double>(value));
@@ -276,7 +279,7 @@ float math_set(Interpreter& it, const char* text) {
     learned.value_count = value_count;
     learned.operator_count = operator_count;
     memcpy(learned.operators, operators, sizeof(operators));
-    learned.ready = true;
+    learned.status = PlanStatus::ready;
     *plan = learned;
   }
   return combine(it, values, operators, operator_count);

@@ -84,6 +84,32 @@ char* whole_text(double value, int decimals, char* end) {
   return p;
 }
 
+// |value| * scale, rounded half to even, computed exactly from the bits of value;
+// false beyond 2^63, which the library formats.
+bool scale_exactly(double value, uint64_t scale, unsigned __int128* scaled) {
+  const uint64_t bits = std::bit_cast<uint64_t>(value);
+  const int biased = static_cast<int>((bits >> 52) & 0x7ff);
+  const uint64_t fraction = bits & ((uint64_t{1} << 52) - 1);
+  // value = mantissa * 2^exponent, exactly.
+  const uint64_t mantissa = biased == 0 ? fraction : (fraction | (uint64_t{1} << 52));
+  const int exponent = biased == 0 ? -1074 : biased - 1075;
+  if (exponent >= 0) {
+    if (exponent > 10) return false;
+    *scaled = static_cast<unsigned __int128>(mantissa << exponent) * scale;
+  } else if (-exponent > 120) {
+    *scaled = 0;  // far below half a unit of the last place
+  } else {
+    const int shift = -exponent;
+    const unsigned __int128 product = static_cast<unsigned __int128>(mantissa) * scale;
+    const unsigned __int128 one = 1;
+    *scaled = product >> shift;
+    const unsigned __int128 rest = product & ((one << shift) - 1);
+    const unsigned __int128 half = one << (shift - 1);
+    if (rest > half || (rest == half && (*scaled & 1) != 0)) ++*scaled;
+  }
+  return true;
+}
+
 }  // namespace
 
 int format_fixed_trimmed(double value, int decimals, char* out) {
@@ -117,30 +143,10 @@ int format_fixed(double value, int decimals, char* out) {
       return pad_to_width(p, static_cast<int>(end - p), out);
   }
 
-  const uint64_t bits = std::bit_cast<uint64_t>(value);
-  const bool negative = (bits >> 63) != 0;
-  const int biased = static_cast<int>((bits >> 52) & 0x7ff);
-  const uint64_t fraction = bits & ((uint64_t{1} << 52) - 1);
-  // value = mantissa * 2^exponent, exactly.
-  const uint64_t mantissa = biased == 0 ? fraction : (fraction | (uint64_t{1} << 52));
-  const int exponent = biased == 0 ? -1074 : biased - 1075;
+  const bool negative = std::signbit(value);
   const uint64_t scale = decimals == 0 ? 1 : 1000000;
-
-  unsigned __int128 scaled;  // value * scale, rounded half to even
-  if (exponent >= 0) {
-    if (exponent > 10) return format_by_library(value, decimals, out);  // beyond 2^63
-    scaled = static_cast<unsigned __int128>(mantissa << exponent) * scale;
-  } else if (-exponent > 120) {
-    scaled = 0;  // far below half a unit of the last place
-  } else {
-    const int shift = -exponent;
-    const unsigned __int128 product = static_cast<unsigned __int128>(mantissa) * scale;
-    const unsigned __int128 one = 1;
-    scaled = product >> shift;
-    const unsigned __int128 rest = product & ((one << shift) - 1);
-    const unsigned __int128 half = one << (shift - 1);
-    if (rest > half || (rest == half && (scaled & 1) != 0)) ++scaled;
-  }
+  unsigned __int128 scaled;
+  if (!scale_exactly(value, scale, &scaled)) return format_by_library(value, decimals, out);
 
   uint64_t whole;
   uint64_t part;

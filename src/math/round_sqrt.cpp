@@ -13,9 +13,9 @@ namespace {
 
 // The number written between the keyword's '(' and the next ')'.
 float argument(const Interpreter& it, int column) {
-  const LineView line(it.stread);
+  const LineView line(it.line);
   Text<kLineSize> text;
-  for (int p = column; line[p] != ')' && line[p] != '\0'; ++p) text.push(line[p]);
+  scan_to(line, column, ")", Until::text_end, text);
   return static_cast<float>(to_real(text.c_str()));
 }
 

@@ -51,16 +51,56 @@ time_t RequestHost::now() {
   return world_.now();
 }
 
-FILE* RequestHost::open_script(const char* path) {
-  if (prepared_ != nullptr) {
-    FILE* script = prepared_;
-    prepared_ = nullptr;
+int RequestHost::open_script(const char* path) {
+  if (prepared_ >= 0) {
+    const int script = prepared_;
+    prepared_ = -1;
     return script;
   }
   if (cache_ == nullptr) return world_.open_script(path);
-  FILE* script = cache_->open(path);
-  if (script != nullptr && cache_->identity(&cached_identity_)) cached_ = script;
-  return script;
+  if (script_open_) close_script(0);
+  script_bytes_ = cache_->open(path, &script_identity_);
+  script_at_ = 0;
+  world_script_ = -1;
+  if (script_bytes_ == nullptr) {
+    if (cache_->status() == ScriptCache::Status::kMissing) return -1;
+    world_script_ = world_.open_script(path);
+    if (world_script_ < 0) return -1;
+  }
+  script_open_ = true;
+  return 0;
+}
+
+long RequestHost::read_script(int script, char* buf, size_t size) {
+  if (cache_ == nullptr) return world_.read_script(script, buf, size);
+  if (script != 0 || !script_open_) return -1;
+  if (script_bytes_ == nullptr) return world_.read_script(world_script_, buf, size);
+  const size_t left = script_bytes_->size() - static_cast<size_t>(script_at_);
+  const size_t n = size < left ? size : left;
+  memcpy(buf, script_bytes_->data() + script_at_, n);
+  script_at_ += static_cast<long>(n);
+  return static_cast<long>(n);
+}
+
+bool RequestHost::seek_script(int script, long offset) {
+  if (cache_ == nullptr) return world_.seek_script(script, offset);
+  if (script != 0 || !script_open_) return false;
+  if (script_bytes_ == nullptr) return world_.seek_script(world_script_, offset);
+  if (offset < 0 || static_cast<size_t>(offset) > script_bytes_->size()) return false;
+  script_at_ = offset;
+  return true;
+}
+
+void RequestHost::close_script(int script) {
+  if (cache_ == nullptr) {
+    world_.close_script(script);
+    return;
+  }
+  if (script != 0 || !script_open_) return;
+  if (world_script_ >= 0) world_.close_script(world_script_);
+  world_script_ = -1;
+  script_bytes_ = nullptr;
+  script_open_ = false;
 }
 
 FILE* RequestHost::open_append(const char* path) {
@@ -71,12 +111,12 @@ bool RequestHost::identify(const char* path, FileIdentity* id, bool* missing) {
   return world_.identify(path, id, missing);
 }
 
-bool RequestHost::identify(FILE* stream, FileIdentity* id) {
-  if (stream != nullptr && stream == cached_) {
-    *id = cached_identity_;
-    return true;
-  }
-  return world_.identify(stream, id);
+bool RequestHost::identify_script(int script, FileIdentity* id) {
+  if (cache_ == nullptr) return world_.identify_script(script, id);
+  if (script != 0 || !script_open_) return false;
+  if (script_bytes_ == nullptr) return world_.identify_script(world_script_, id);
+  *id = script_identity_;
+  return true;
 }
 
 int RequestHost::probe_file(const char* path, char* line, int size) {
@@ -104,13 +144,12 @@ void RequestHost::exit_process(int status) {
 bool RequestHost::prepare_script(const char* path) {
   drop_prepared();
   prepared_ = open_script(path);
-  return prepared_ != nullptr;
+  return prepared_ >= 0;
 }
 
 void RequestHost::drop_prepared() {
-  if (prepared_ != nullptr) fclose(prepared_);
-  prepared_ = nullptr;
-  cached_ = nullptr;
+  if (prepared_ >= 0) close_script(prepared_);
+  prepared_ = -1;
 }
 
 namespace {
@@ -149,8 +188,7 @@ int serve_request(InterpreterSpace& space, RequestHost& host, const char* path, 
   // A run that ended by an exception (a client gone) left these open: the output
   // text file is flushed and closed at the end of its request, as a process's is.
   close_text_file(*it);
-  if (it->fp != nullptr) fclose(it->fp);
-  it->fp = nullptr;
+  close_script(*it);
   it->~Interpreter();
   host.drop_prepared();
   if (host.bytes_written() == 0 && !host.client_gone()) {

@@ -16,13 +16,6 @@ bool same_time(const timespec& a, const timespec& b) {
   return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
 }
 
-// A stream over bytes; an empty script gets a stream that is at its end at once.
-FILE* open_bytes(const std::string& bytes) {
-  static char nothing[1] = {'\n'};
-  if (bytes.empty()) return fmemopen(nothing, 0, "r");
-  return fmemopen(const_cast<char*>(bytes.data()), bytes.size(), "r");
-}
-
 }  // namespace
 
 ScriptCache::Entry* ScriptCache::find(const char* path, const struct stat& file) {
@@ -77,8 +70,7 @@ bool ScriptCache::load(Entry& entry, const char* path) {
   return true;
 }
 
-FILE* ScriptCache::open(const char* path) {
-  last_ = nullptr;
+const std::string* ScriptCache::open(const char* path, FileIdentity* id) {
   struct stat file;
   if (stat(path, &file) != 0) {
     status_ = Status::kMissing;
@@ -90,28 +82,19 @@ FILE* ScriptCache::open(const char* path) {
     entry = victim();
     status_ = Status::kLoaded;
     if (!load(*entry, path)) {
-      // A directory, a device, a huge or a changing file: read as a CGI run would.
+      // A folder, a device, a huge or a changing file: read as a CGI run would.
       status_ = Status::kUncached;
-      FILE* script = fopen(path, "r");
-      if (script == nullptr) status_ = Status::kMissing;
-      return script;
+      return nullptr;
     }
   }
   entry->last_use = ++uses_;
-  last_ = entry;
-  return open_bytes(entry->bytes);
-}
-
-bool ScriptCache::identity(FileIdentity* id) const {
-  if (last_ == nullptr) return false;
-  id->device = static_cast<unsigned long long>(last_->device);
-  id->inode = static_cast<unsigned long long>(last_->inode);
+  id->device = static_cast<unsigned long long>(entry->device);
+  id->inode = static_cast<unsigned long long>(entry->inode);
   id->regular = true;  // only plain files are kept
-  return true;
+  return &entry->bytes;
 }
 
 void ScriptCache::reset() {
-  last_ = nullptr;
   for (Entry& entry : entries_) {
     entry.path.clear();
     entry.bytes.clear();

@@ -6,7 +6,6 @@
 
 #include <sys/stat.h>
 
-#include <cstdio>
 #include <string>
 
 #include "vp/host.hpp"
@@ -24,13 +23,11 @@ class ScriptCache {
   // Larger scripts are read from the file at every request instead.
   static constexpr long kMaxBytes = 1 << 20;
 
-  // The script at path, opened for reading: from memory when the file is as it was
-  // when read, else read anew. nullptr when it cannot be opened.
-  FILE* open(const char* path);
-
-  // The identity of the file whose bytes the last open gave from memory; false when
-  // it gave none.
-  bool identity(FileIdentity* id) const;
+  // The bytes of the script at path: from memory when the file is as it was when
+  // read, else read anew; *id is the file's identity. nullptr when the file is
+  // missing or not worth keeping (status() tells which): it is then read from the
+  // file as it stands. The bytes stay until the next call.
+  const std::string* open(const char* path, FileIdentity* id);
 
   // How the last open was answered.
   enum class Status { kHit, kLoaded, kUncached, kMissing };
@@ -55,7 +52,6 @@ class ScriptCache {
   bool load(Entry& entry, const char* path);
 
   Entry entries_[kEntries];
-  const Entry* last_ = nullptr;  // the entry the last open gave
   unsigned long uses_ = 0;
   Status status_ = Status::kMissing;
 };

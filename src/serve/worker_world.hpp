@@ -20,12 +20,19 @@ class WorkerWorld final : public Host {
   const char* get_env(const char* name) override { return real_.get_env(name); }
   bool get_cwd(char* buf, size_t size) override { return real_.get_cwd(buf, size); }
   time_t now() override { return real_.now(); }
-  FILE* open_script(const char* path) override { return real_.open_script(path); }
+  int open_script(const char* path) override { return real_.open_script(path); }
+  long read_script(int script, char* buf, size_t size) override {
+    return real_.read_script(script, buf, size);
+  }
+  bool seek_script(int script, long offset) override { return real_.seek_script(script, offset); }
+  void close_script(int script) override { real_.close_script(script); }
   FILE* open_append(const char* path) override { return real_.open_append(path); }
   bool identify(const char* path, FileIdentity* id, bool* missing) override {
     return real_.identify(path, id, missing);
   }
-  bool identify(FILE* stream, FileIdentity* id) override { return real_.identify(stream, id); }
+  bool identify_script(int script, FileIdentity* id) override {
+    return real_.identify_script(script, id);
+  }
   int probe_file(const char* path, char* line, int size) override;
   void exec(const char* path, const char* arg) override { real_.exec(path, arg); }
   void sleep_seconds(unsigned seconds) override { real_.sleep_seconds(seconds); }

@@ -14,10 +14,7 @@ constexpr int kPartSize = 255;   // a part of the '+' form: 254 characters
 // end when there was none. Empty quotes give the empty text.
 template <int N>
 int copy_quoted(const LineView& line, int open, bool semicolon_ends, Text<N>& out) {
-  int p = open + 1;
-  while (line[p] != '\'' && line[p] != '\0' && !(semicolon_ends && line[p] == ';'))
-    out.push(line[p++]);
-  return p;
+  return scan_to(line, open + 1, semicolon_ends ? "';" : "'", Until::text_end, out).at;
 }
 
 // One argument of concat: quoted, or the name of a variable up to end_mark. p stands
@@ -34,11 +31,10 @@ void concat_argument(Interpreter& it, const LineView& line, int& p, char end_mar
     return;
   }
   Text<kNameSize> tempstr;
-  ++p;
-  while (line[p] != end_mark && line[p] != '\0') tempstr.push(line[p++]);
+  p = scan_to(line, p + 1, Stops(end_mark, end_mark), Until::text_end, tempstr).at;
   const int slot = lookup_variable(it, tempstr.c_str());
   // A name no slot holds contributes nothing.
-  if (slot >= 0) value.assign(it.value_of_variables[slot]);
+  if (slot >= 0) value.assign(it.vars.values[slot]);
   trace(it, "**[concat]tempstr ='%s'\n", tempstr.c_str());
 }
 
@@ -63,46 +59,64 @@ void pascal_concat(Interpreter& it, const char* text, char* result) {
   append_cut(result, kValueSize, value_b.c_str());
 }
 
-void concat_set(Interpreter& it, const char* text, char* result) {
-  result[0] = '\0';
-  int length = 0;  // of result, which holds at most kValueSize - 1 characters
-  const auto append = [&](const char* piece, int count) {
+namespace {
+
+// The joined text of the '+' form as it grows, at most kValueSize - 1 characters.
+struct Joined {
+  char* text;
+  int length;
+
+  void append(const char* piece, int count) {
     const int room = kValueSize - 1 - length;
     const int n = count < room ? count : room;
-    memcpy(result + length, piece, static_cast<size_t>(n));
+    memcpy(text + length, piece, static_cast<size_t>(n));
     length += n;
-    result[length] = '\0';
-  };
+    text[length] = '\0';
+  }
+};
 
-  // A line of the script joined before, outside trace mode, with the names settled:
-  // its plan gives the parts. Trace mode always takes the whole way.
-  JoinPlan* plan = nullptr;
-  if (LineCacheEntry* entry = plan_entry(it); entry != nullptr && text == it.stread) {
-    plan = &entry->join;
-    if (plan->ready) {
-      for (int i = 0; i < plan->count; ++i) {
-        const JoinPlan::Piece& piece = plan->pieces[i];
-        if (piece.slot < 0) {
-          append(text + piece.start, piece.length);
-        } else {
-          // A part's value holds at most kPartSize - 1 characters.
-          const char* value = it.value_of_variables[piece.slot];
-          append(value, static_cast<int>(strnlen(value, kPartSize - 1)));
-        }
-      }
-      return;
+// Joins the parts a line's plan names: its quoted texts and the current values.
+void join_by_plan(const Interpreter& it, const JoinPlan& plan, const char* line, Joined& joined) {
+  for (int i = 0; i < plan.count; ++i) {
+    const JoinPlan::Piece& piece = plan.pieces[i];
+    if (piece.slot < 0) {
+      joined.append(line + piece.start, piece.length);
+    } else {
+      // A part's value holds at most kPartSize - 1 characters.
+      const char* value = it.vars.values[piece.slot];
+      joined.append(value, static_cast<int>(strnlen(value, kPartSize - 1)));
     }
   }
-  JoinPlan learned = {};
-  bool plannable = plan != nullptr;
-  const auto learn = [&](int slot, int start, int count) {
+}
+
+// Keeps the parts of a line as a plan, while there are few enough to keep.
+struct JoinLearner {
+  JoinPlan plan = {};
+  bool plannable;
+
+  void learn(int slot, int start, int count) {
     if (!plannable) return;
-    if (learned.count == static_cast<int>(sizeof(learned.pieces) / sizeof(*learned.pieces))) {
+    if (plan.count == static_cast<int>(sizeof(plan.pieces) / sizeof(*plan.pieces))) {
       plannable = false;  // too many parts to keep: the line is joined afresh each time
       return;
     }
-    learned.pieces[learned.count++] = {slot, start, count};
-  };
+    plan.pieces[plan.count++] = {slot, start, count};
+  }
+};
+
+}  // namespace
+
+void concat_set(Interpreter& it, const char* text, char* result) {
+  result[0] = '\0';
+  Joined joined = {result, 0};
+  // A line of the script joined before, outside trace mode, with the names settled:
+  // its plan gives the parts. Trace mode always takes the whole way.
+  JoinPlan* plan = line_plan(it, &LinePlans::join, text);
+  if (plan_stands(plan, 0)) {
+    join_by_plan(it, *plan, text, joined);
+    return;
+  }
+  JoinLearner learner = {{}, plan != nullptr};
 
   // Every scan below stops at the line's terminator, so the text is read directly.
   const char* const line = text;
@@ -122,7 +136,7 @@ void concat_set(Interpreter& it, const char* text, char* result) {
       part.assign(line + start, p - start);
       value.assign(part.c_str(), part.size());
       trace(it, "**[concat_set]value set from quote '%s'\n", value.c_str());
-      learn(-1, start, part.size());
+      learner.learn(-1, start, part.size());
     } else {
       const int start = p;
       if (line[p] != '\0') ++p;
@@ -131,19 +145,19 @@ void concat_set(Interpreter& it, const char* text, char* result) {
       int last = -1;
       for_each_name_in(it, part.c_str(), [&](int slot) {
         last = slot;
-        value.assign(it.value_of_variables[slot]);
+        value.assign(it.vars.values[slot]);
         trace(it, "**[Concat_Set]var '%s' found.\n", part.c_str());
         trace(it, "**[concat_set]value set from variable '%s'\n", value.c_str());
       });
-      if (last >= 0) learn(last, 0, 0);
+      if (last >= 0) learner.learn(last, 0, 0);
     }
     if (line[p] == '+') ++p;
-    append(value.c_str(), value.size());
+    joined.append(value.c_str(), value.size());
   } while (line[p] != ';' && line[p] != '\0');
 
-  if (plannable) {
-    learned.ready = true;
-    *plan = learned;
+  if (plan != nullptr) {
+    learner.plan.status = learner.plannable ? PlanStatus::ready : PlanStatus::refused;
+    *plan = learner.plan;
   }
 }
 

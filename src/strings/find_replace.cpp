@@ -6,10 +6,6 @@ namespace vp {
 
 namespace {
 
-bool line_end(char c) {
-  return c == '\0' || c == '\n' || c == '\r';
-}
-
 struct FindTraces {
   const char* name;
   const char* search;
@@ -31,15 +27,12 @@ constexpr FindTraces kFindowTraces = {
 // delimiter, or -1 when the line ends first.
 template <int N>
 int collect(const LineView& line, int p, char delim, char other_delim, Text<N>& out) {
-  for (; line[p] != delim && line[p] != other_delim; ++p) {
-    if (line_end(line[p])) return -1;
-    out.push(line[p]);
-  }
-  return p;
+  const Stop stop = scan_to(line, p, Stops(delim, other_delim), Until::line_end, out);
+  return stop.ended ? -1 : stop.at;
 }
 
 void find_replace(Interpreter& it, int column, const FindTraces& traces) {
-  const LineView line(it.stread);
+  const LineView line(it.line);
   Text<kNameSize> name;
   int p = collect(line, column, ',', ',', name);
   trace(it, traces.name, name.c_str());
@@ -61,7 +54,7 @@ void find_replace(Interpreter& it, int column, const FindTraces& traces) {
   trace(it, traces.replacement, replacement.c_str());
 
   if (slot < 0) return;
-  char* value = it.value_of_variables[slot];
+  char* value = it.vars.values[slot];
   const char* found = strstr(value, search.c_str());
   if (found == nullptr) return;
 

@@ -35,22 +35,22 @@ bool ends_word(char c) {
 }
 
 struct TypeWord {
-  char letter;
+  VarType type;
   const char* trace;
 };
 
 constexpr TypeWord kTypes[] = {
-    {'s', "**[VAR] Found 'string' var. vtype= %d \n"},
-    {'t', "**[VAR] Found 'text' var. vtype= %d : %d \n"},
-    {'c', "**[VAR] Found 'char' var. vtype= %d : %d \n"},
-    {'i', "**[VAR] Found 'integer' var. vtype= %d : %d \n"},
-    {'r', "**[VAR] Found 'real' var. vtype= %d : %d \n"},
-    {'h', "**[VAR] Found 'hex' var. vtype= %d : %d \n"},
+    {VarType::string, "**[VAR] Found 'string' var. vtype= %d \n"},
+    {VarType::text, "**[VAR] Found 'text' var. vtype= %d : %d \n"},
+    {VarType::character, "**[VAR] Found 'char' var. vtype= %d : %d \n"},
+    {VarType::integer, "**[VAR] Found 'integer' var. vtype= %d : %d \n"},
+    {VarType::real, "**[VAR] Found 'real' var. vtype= %d : %d \n"},
+    {VarType::hex, "**[VAR] Found 'hex' var. vtype= %d : %d \n"},
 };
 
 }  // namespace
 
-DeclarationRead read_declaration(const char* text, int vtype) {
+DeclarationRead read_declaration(const char* text, bool constant) {
   DeclarationRead d = {};
   const LineView line(text);
   const int col = name_column(text);
@@ -63,12 +63,12 @@ DeclarationRead read_declaration(const char* text, int vtype) {
   while (!ends_word(line[p])) ++p;
   d.name_length = p - col;
   ++p;  // past the blank after the name
-  d.separator_found = line[p] == (vtype == 0 ? ':' : '=');
+  d.separator_found = line[p] == (constant ? '=' : ':');
   d.type_start = p + 2;
   for (const TypeWord& t : kTypes)
-    if (t.letter == line[p + 2]) d.type_letter = t.letter;
+    if (static_cast<char>(t.type) == line[p + 2]) d.type = t.type;
   d.has_equals = contains(text, " = ");
-  if (vtype == 1 && d.has_equals) {
+  if (constant && d.has_equals) {
     p += 2;
     d.value_start = p;
     if (line[p] != '\0') ++p;
@@ -78,60 +78,61 @@ DeclarationRead read_declaration(const char* text, int vtype) {
   return d;
 }
 
-void pascal_var(Interpreter& it, int vtype) {
-  it.block_type = vtype == 0 ? 1 : 2;
-  const DeclarationRead d = read_declaration(it.stread, vtype);
+void pascal_var(Interpreter& it, bool constant) {
+  // The trace and the messages tell the two kinds by number, 0 and 1.
+  const int vtype = constant ? 1 : 0;
+  it.block = constant ? Block::constant : Block::var;
+  const DeclarationRead d = read_declaration(it.line, constant);
   if (!d.declares) return;
-  const int n = it.number_of_variables;
+  const int n = it.vars.count;
   if (n >= kMaxDeclarations) {
     out_text(it, "Pascal Error - Variable table full\n");
     return;
   }
 
   Text<kNameSize> name;
-  name.assign(it.stread + d.name_start, d.name_length);
-  copy_cut(it.variable_names[n], kNameSize, name.c_str());
-  trace(it, "**[VAR] Look at allocation: '%s'\n", it.variable_names[n]);
+  name.assign(it.line + d.name_start, d.name_length);
+  copy_cut(it.vars.names[n], kNameSize, name.c_str());
+  trace(it, "**[VAR] Look at allocation: '%s'\n", it.vars.names[n]);
 
   if (!d.separator_found)
-    out_text(it, vtype == 0 ? "Pascal Error - Expecting ':' with var\n"
-                            : "Pascal Error - Expecting '=' with var\n");
+    out_text(it, constant ? "Pascal Error - Expecting '=' with var\n"
+                          : "Pascal Error - Expecting ':' with var\n");
 
   for (const TypeWord& t : kTypes) {
-    if (t.letter != d.type_letter) continue;
-    it.variable_type[n] = t.letter;
-    it.variable_cons[n] = vtype;
-    if (t.letter == 's')
+    if (t.type != d.type) continue;
+    it.vars.types[n] = t.type;
+    it.vars.constant[n] = constant;
+    if (t.type == VarType::string)
       trace(it, t.trace, vtype);
     else
-      trace(it, t.trace, vtype, it.variable_cons[n]);
+      trace(it, t.trace, vtype, vtype);
     break;
   }
 
-  if (vtype == 1 && d.has_equals) {
+  if (constant && d.has_equals) {
     trace(it, "**[VAR] Marked constant %d and we have an '=' \n", vtype);
     Text<kValueSize> value;
-    value.assign(it.stread + d.value_start, d.value_length);
-    copy_cut(it.value_of_variables[n], kValueSize, value.c_str());
-    it.variable_cons[n] = 1;
+    value.assign(it.line + d.value_start, d.value_length);
+    copy_cut(it.vars.values[n], kValueSize, value.c_str());
+    it.vars.constant[n] = true;
     trace(it, "**[VAR] Constant has a set value \n");
   }
-  if (it.variable_cons[n] == 1 && !d.has_equals)
-    out_text(it, "Pascal Error: Constant value not set \n");
-  ++it.number_of_variables;
+  if (it.vars.constant[n] && !d.has_equals) out_text(it, "Pascal Error: Constant value not set \n");
+  ++it.vars.count;
 }
 
 void pascal_label(Interpreter& it) {
-  it.block_type = 3;
-  if (it.number_of_labels >= kSlots) return;  // the table is full; nothing reads it
-  const LineView line(it.stread);
-  char* label = it.label_names[it.number_of_labels];
+  it.block = Block::label;
+  if (it.labels.count >= kSlots) return;  // the table is full; nothing reads it
+  const LineView line(it.line);
+  char* label = it.labels.names[it.labels.count];
   Text<kNameSize> name;
   name.assign(label);
   for (int p = 4; !ends_word(line[p]); ++p) name.push(line[p]);
   copy_cut(label, kNameSize, name.c_str());
   trace(it, "**[label] label name '%s' found \n", label);
-  ++it.number_of_labels;
+  ++it.labels.count;
 }
 
 }  // namespace vp

@@ -6,16 +6,16 @@
 namespace vp {
 
 int find_variable(const Interpreter& it, const char* name) {
-  const NameIndex& index = it.names;
+  const NameIndex& index = it.vars.index;
   if (index.built) {
     const unsigned char first = static_cast<unsigned char>(name[0]);
     if (first == 0) return index.first_free;
     for (int s = index.head[first]; s != 0; s = index.next[s - 1])
-      if (strcmp(it.variable_names[s - 1] + 1, name + 1) == 0) return s - 1;
+      if (strcmp(it.vars.names[s - 1] + 1, name + 1) == 0) return s - 1;
     return -1;
   }
   for (int slot = 0; slot < kSlots; ++slot)
-    if (strcmp(it.variable_names[slot], name) == 0) return slot;
+    if (strcmp(it.vars.names[slot], name) == 0) return slot;
   return -1;
 }
 
@@ -26,14 +26,14 @@ int lookup_variable(Interpreter& it, const char* name) {
 }
 
 void freeze_names(Interpreter& it) {
-  NameIndex& index = it.names;
+  NameIndex& index = it.vars.index;
   memset(index.head, 0, sizeof(index.head));
   index.first_free = -1;
   // Downward, so that every list comes out ascending.
   unsigned char named_down[kSlots];
   int count = 0;
   for (int slot = kSlots - 1; slot >= 0; --slot) {
-    const unsigned char first = static_cast<unsigned char>(it.variable_names[slot][0]);
+    const unsigned char first = static_cast<unsigned char>(it.vars.names[slot][0]);
     if (first == 0) {
       index.first_free = slot;
       continue;
@@ -48,24 +48,24 @@ void freeze_names(Interpreter& it) {
     index.named[i] = static_cast<unsigned char>(slot);
     index.index_of[slot] = static_cast<unsigned char>(i);
     if (i < 64)
-      index.starts_with[static_cast<unsigned char>(it.variable_names[slot][0])] |= uint64_t{1} << i;
+      index.starts_with[static_cast<unsigned char>(it.vars.names[slot][0])] |= uint64_t{1} << i;
   }
   index.named_count = count;
   index.numeral_names = false;
   for (int i = 0; i < count; ++i)
-    if (numeral_char(it.variable_names[index.named[i]][0])) index.numeral_names = true;
+    if (numeral_char(it.vars.names[index.named[i]][0])) index.numeral_names = true;
   index.built = true;
 }
 
 void set_value(Interpreter& it, int slot, const char* text) {
-  copy_cut(it.value_of_variables[slot], kValueSize, text);
+  copy_cut(it.vars.values[slot], kValueSize, text);
 }
 
 namespace {
 
-void place(Interpreter& it, int slot, const char* name, char type) {
-  copy_cut(it.variable_names[slot], kNameSize, name);
-  it.variable_type[slot] = type;
+void place(Interpreter& it, int slot, const char* name, VarType type) {
+  copy_cut(it.vars.names[slot], kNameSize, name);
+  it.vars.types[slot] = type;
 }
 
 struct ProbeFile {
@@ -119,16 +119,16 @@ void refresh_dir(Interpreter& it, int slot) {
   if (got == nullptr) return;  // the variable keeps what it held
   set_value(it, slot, got);
   trace(it, "**[Main] fun system return '%s' \n", got);
-  trace(it, "**[Main] var system return '%s' \n", it.value_of_variables[slot]);
+  trace(it, "**[Main] var system return '%s' \n", it.vars.values[slot]);
 }
 
 const Builtin kBuiltins[kBuiltinCount] = {
-    {kSlotCwd, "SYSTEM.cwd", 's'},
-    {kSlotReturn, "XVALUE.return", 'i'},
-    {kSlotPi, "PI", 'r'},
-    {kSlotOs, "SYSTEM.os", 's'},
-    {kSlotInfo, "SYSTEM.info", 's'},
-    {kSlotCurrentDir, "GetCurrentDir", 's'},
+    {kSlotCwd, "SYSTEM.cwd", VarType::string},
+    {kSlotReturn, "XVALUE.return", VarType::integer},
+    {kSlotPi, "PI", VarType::real},
+    {kSlotOs, "SYSTEM.os", VarType::string},
+    {kSlotInfo, "SYSTEM.info", VarType::string},
+    {kSlotCurrentDir, "GetCurrentDir", VarType::string},
 };
 
 void place_builtins(Interpreter& it) {
