@@ -59,8 +59,9 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION interpreters)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# vp links the C++ runtime statically; the C library is its only dependency, and
-# dpkg-shlibdeps finds the version it needs when it is at hand.
+# vp links the C++ runtime and the FastCGI library (libfcgi-dev's libfcgi.a)
+# statically; the C library is its only dependency, and dpkg-shlibdeps finds the
+# version it needs when it is at hand.
 find_program(VP_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(VP_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -10,6 +10,9 @@
 // directory cannot be read, bit 3 a release file is present, bit 4 warnings (when not
 // tracing), bit 5 a web server's request naming f.pas, and bit 6 standard output and
 // the output file "full" failing as on a full disk. The checker reads every script too.
+// Bit 7: the script is served as three requests of a persistent worker instead, whose
+// answers must all be the same; bit 6 then has the client of the second request leave
+// after 1 + 64 times bits 4 and 5 bytes.
 //
 // Each input runs twice, with the per-line cache and with it switched off: what a
 // line's cached facts and plans give must be what scanning it afresh gives, so any
@@ -26,6 +29,7 @@
 
 #include "vp/check.hpp"
 #include "vp/handlers.hpp"
+#include "vp/serve.hpp"
 
 namespace {
 
@@ -36,7 +40,27 @@ constexpr const char* kEnvNames[] = {"QUERY_STRING",   "HTTP_USER_AGENT", "REMOT
 
 // The interpreter is some 200 KB: one buffer, rebuilt in place for every input, keeps
 // the allocator out of each run.
-alignas(vp::Interpreter) unsigned char interpreter_space[sizeof(vp::Interpreter)];
+vp::InterpreterSpace interpreter_space;
+
+// Serves the script three times over one world, as a worker would: a request must
+// answer as if it were the first, whatever the one before it did or suffered.
+void serve_three_times(vp::MemoryHost& world, uint8_t control) {
+  std::string first;
+  for (int request = 0; request < 3; ++request) {
+    vp::MemoryConnection connection;
+    for (const auto& [name, value] : world.env) connection.params[name] = value;
+    connection.body = world.input;
+    connection.programs_start = (control & 2) != 0;
+    connection.program_output = "from the program\n";
+    if (request == 1 && (control & 64) != 0)
+      connection.write_limit = 1 + static_cast<size_t>(control >> 4 & 3) * 64;
+    vp::RequestHost host(connection, world, nullptr);
+    vp::serve_request(interpreter_space, host, "f.pas", 1000);
+    if (request == 0) first = connection.out;
+    const bool whole = connection.write_limit == static_cast<size_t>(-1);
+    if (request > 0 && whole && connection.out != first) __builtin_trap();
+  }
+}
 
 // Fills a fresh host from the input.
 void set_up(vp::MemoryHost& host, const uint8_t* data, size_t size) {
@@ -92,7 +116,7 @@ struct Outcome {
 Outcome run_once(vp::MemoryHost& host, uint8_t control, bool cache_off) {
   const char* flag = (control & 1) != 0 ? "-d" : (control & 16) != 0 ? "-w" : "-";
   const char* argv[] = {"vp", "f.pas", flag};
-  auto* it = new (interpreter_space) vp::Interpreter(host);
+  auto* it = new (interpreter_space.bytes) vp::Interpreter(host);
   it->line_cache.off = cache_off;
   // A loop that runs to the cap exercises the same code at pass 1000 as at pass 9999,
   // at a tenth of the cost.
@@ -117,6 +141,12 @@ Outcome run_once(vp::MemoryHost& host, uint8_t control, bool cache_off) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
+  if ((data[0] & 128) != 0) {
+    vp::MemoryHost world;
+    set_up(world, data, size);
+    serve_three_times(world, data[0]);
+    return 0;
+  }
   vp::MemoryHost cached_host;
   set_up(cached_host, data, size);
   const Outcome cached = run_once(cached_host, data[0], false);

@@ -117,6 +117,9 @@ extern inline __attribute__((always_inline, gnu_inline, format(printf, 2, 3))) v
 void trace(Interpreter& it, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
 #endif
 
+// What the end of a run closes, flushes and tells, in that order; returns the exit
+// status the run ends with (a failed write turns a status of 0 into 1).
+int finish_run(Interpreter& it, int status);
 // Flushes standard output and the output text file, then ends the process; a failed
 // write turns a status of 0 into 1.
 [[noreturn]] void end_process(Interpreter& it, int status);

@@ -57,14 +57,17 @@ void tell_out_failure(Interpreter& it) {
   if (n > 0) it.host.write_err(line, std::min(static_cast<size_t>(n), sizeof(line) - 1));
 }
 
-void end_process(Interpreter& it, int status) {
+int finish_run(Interpreter& it, int status) {
   close_text_file(it);  // its failure is told on standard output, so first
   flush_out(it);
   tell_out_failure(it);
   close_script(it);
   // A run whose output was lost does not end as a success; halt's 1 stays 1.
-  if (it.write_failed && status == 0) status = 1;
-  it.host.exit_process(status);
+  return it.write_failed && status == 0 ? 1 : status;
+}
+
+void end_process(Interpreter& it, int status) {
+  it.host.exit_process(finish_run(it, status));
   abort();  // a host whose exit returned
 }
 

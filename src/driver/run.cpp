@@ -27,6 +27,7 @@ constexpr const char kUsage[] =
     "Usage: vp SCRIPT [-d | -w]\n"
     "       vp --check [--severity=error|warning|note] [--format=json] SCRIPT...\n"
     "       vp -v | --version\n"
+    "       vp --fastcgi ADDRESS\n"
     "       vp --help\n"
     "Runs SCRIPT, a program in the vp language, one line at a time.\n"
     "  -d         after the script: trace mode, a line for each decision taken\n"
@@ -37,6 +38,10 @@ constexpr const char kUsage[] =
     "             will not do what it seems to, as FILE:LINE:COL: severity: message;\n"
     "             exit status 1 when an error is found, 2 when a script cannot be read\n"
     "  -v, --version  print the version and exit\n"
+    "  --fastcgi ADDRESS\n"
+    "             serve pages as a FastCGI worker on ADDRESS (a socket path or\n"
+    "             127.0.0.1:PORT); a web server that starts vp on a listening\n"
+    "             socket needs no option\n"
     "  --help     print this text and exit\n"
     "The manual page vp(1) tells more.\n";
 

@@ -1,0 +1,5 @@
+program folder;
+begin
+  writewh();
+  writeln('<p>', GetCurrentDir, '</p>');
+end.
