@@ -9,15 +9,18 @@
 
 namespace {
 
-// Looks a line up as the step does: a miss leaves the entry to the line, whose
+// Looks a line up as the step does, the reader holding the n bytes of text at the
+// place in the given fill of its buffer: a miss leaves the entry to the line, whose
 // facts are then set to rows. Returns the rows the entry held on a hit, or -1.
-long long look(vp::LineCache& cache, long at, const std::string& text, int n, uint64_t rows) {
+long long look(vp::LineCache& cache, long at, const std::string& text, int n, uint64_t rows,
+               unsigned fill = 0) {
   bool hit;
-  vp::LineCacheEntry* e = cache.lookup(at, text.c_str(), n, &hit);
+  vp::LineCacheEntry* e = cache.lookup({at, fill, text.c_str(), n}, &hit);
   if (e == nullptr) return -2;
   if (hit) return static_cast<long long>(e->facts.rows);
   EXPECT_EQ(e->facts.rows, 0u);  // a claimed entry starts cleared
   EXPECT_EQ(e->plans.write.status, vp::PlanStatus::unknown);
+  e->keep(text.c_str(), n, fill);
   e->facts.rows = rows;
   e->plans.write.status = vp::PlanStatus::ready;
   return -1;
@@ -35,11 +38,46 @@ TEST(LineCache, AnswersOnlyForTheSameTextAtTheSamePlace) {
   EXPECT_EQ(look(*cache, 40, "  writeln(j);\n", n, 8), -1);
   EXPECT_EQ(look(*cache, 40, line, n, 7), -1);
   EXPECT_EQ(look(*cache, 40, line, n - 1, 6), -1);
-  EXPECT_EQ(look(*cache, 40, line, n - 1, 0), 6);
+  // A text without its line end is never taken again: the script may have grown.
+  EXPECT_EQ(look(*cache, 40, line, n - 1, 0), -1);
+  EXPECT_EQ(look(*cache, 40, line, n, 6), -1);
+  EXPECT_EQ(look(*cache, 40, line, n, 0), 6);
   // Nor is the same text elsewhere.
   EXPECT_EQ(look(*cache, 41, line, n, 9), -1);
   EXPECT_EQ(look(*cache, 0, line, n, 10), -1);
   EXPECT_EQ(look(*cache, 0, line, n, 0), 10);
+}
+
+TEST(LineCache, TrustsTheBytesOfTheSameFillOnly) {
+  auto cache = std::make_unique<vp::LineCache>();
+  const std::string line = "  i := i + 1;\n";
+  const std::string changed = "  i := i + 2;\n";
+  const int n = static_cast<int>(line.size());
+  EXPECT_EQ(look(*cache, 8, line, n, 4, 3), -1);
+  // Within the fill that held it the place's bytes are the line's: not compared.
+  EXPECT_EQ(look(*cache, 8, changed, n, 0, 3), 4);
+  // Another fill compares: the same text stands (and is trusted in that fill from
+  // then on), a changed one does not.
+  EXPECT_EQ(look(*cache, 8, line, n, 0, 4), 4);
+  EXPECT_EQ(look(*cache, 8, changed, n, 0, 4), 4);
+  EXPECT_EQ(look(*cache, 8, changed, n, 5, 6), -1);
+  EXPECT_EQ(look(*cache, 8, line, n, 0, 7), -1);
+  // Bytes not yet in the buffer are no line: never a hit, even in the same fill.
+  EXPECT_EQ(look(*cache, 8, line, n - 1, 0, 7), -1);
+  // Fill 0 is none: a line not read from the buffer is always compared.
+  EXPECT_EQ(look(*cache, 30, line, n, 9, 0), -1);
+  EXPECT_EQ(look(*cache, 30, changed, n, 2, 0), -1);
+}
+
+TEST(LineCache, NeverTakesALastLineWithoutLineEnd) {
+  // The script may have grown after it: the reader must read on.
+  auto cache = std::make_unique<vp::LineCache>();
+  const std::string last = "end.";
+  EXPECT_EQ(look(*cache, 90, last, 4, 1, 2), -1);
+  EXPECT_EQ(look(*cache, 90, last, 4, 1, 2), -1);
+  const std::string piece(vp::kLineSize - 1, 'p');  // a full piece of a long line is whole
+  EXPECT_EQ(look(*cache, 90, piece, vp::kLineSize - 1, 7, 2), -1);
+  EXPECT_EQ(look(*cache, 90, piece, vp::kLineSize - 1, 0, 3), 7);
 }
 
 TEST(LineCache, KeepsTheLinesOfALoopBody) {
@@ -68,7 +106,8 @@ TEST(LineCache, RefusesWhatItCannotKey) {
   auto cache = std::make_unique<vp::LineCache>();
   const std::string full(256, 'x');
   EXPECT_EQ(look(*cache, -1, "a", 1, 1), -2);
-  EXPECT_EQ(look(*cache, 5, full, 256, 1), -2);  // longer than a line can be
+  EXPECT_EQ(look(*cache, 5, full, 256, 1), -1);  // longer than a line can be: kept
+  EXPECT_EQ(look(*cache, 5, full, 256, 1), -1);  // never
   EXPECT_EQ(look(*cache, 5, full, 255, 3), -1);
   EXPECT_EQ(look(*cache, 5, full, 255, 0), 3);
   // Switched off, it keeps nothing.

@@ -213,10 +213,11 @@ int script_line_number(const Interpreter& it);
 // Runs the interpreter over a command line and returns the exit status of a run
 // that reaches its end; statements that end the process go through the host.
 int run(Interpreter& it, int argc, const char* const* argv);
+// Reads the next line and runs the per-line body over it; false at the end of the
+// script.
+bool step_next_line(Interpreter& it);
 // One pass of the per-line body over the line already in it.line.
 void step_line(Interpreter& it);
-// The same over a line whose length the read told.
-void step_read_line(Interpreter& it, int length);
 // The statement rows whose keyword occurs in line, bit r for row r: found through
 // the quick pass that picks the rows worth a search, or (quick false) by searching
 // for every keyword.
@@ -237,12 +238,18 @@ inline void hand_out_line(Interpreter& it, int n, int* length) {
   *length = n;
 }
 
-inline bool read_script_line_length(Interpreter& it, int* length) {
+// Every read begins here: the line about to be handed out is a new one.
+inline void begin_script_read(Interpreter& it) {
   ScriptReader& r = it.script;
-  if (r.handle < 0) return false;
   ++r.generation;           // even at the end: the step then tests the rest of the line again
   it.line_plans = nullptr;  // they belong to the line the step began with
   r.line_start = r.seekable ? r.buffer_at + r.next : -1;
+}
+
+inline bool read_script_line_length(Interpreter& it, int* length) {
+  ScriptReader& r = it.script;
+  if (r.handle < 0) return false;
+  begin_script_read(it);
   constexpr int kLineMax = kLineSize - 1;  // bytes of a line, the terminator aside
   const int left = r.filled - r.next;
   const int limit = left < kLineMax ? left : kLineMax;
@@ -255,6 +262,22 @@ inline bool read_script_line_length(Interpreter& it, int* length) {
   else
     return read_script_line_refill(it, length);
   return true;
+}
+
+// Where the next line starts and the bytes the buffer holds from there, for the line
+// cache to look the line up before it is read.
+inline LineSource next_line_source(const Interpreter& it) {
+  const ScriptReader& r = it.script;
+  const long position = r.handle >= 0 && r.seekable ? r.buffer_at + r.next : -1;
+  return {position, r.fill, r.buffer + r.next, r.filled - r.next};
+}
+
+// Reads the next line when the line cache already knows it is the n bytes at the
+// read place (no more than the buffer holds): no search for its end.
+inline void read_known_script_line(Interpreter& it, int n) {
+  begin_script_read(it);
+  int length;
+  hand_out_line(it, n, &length);
 }
 
 }  // namespace vp

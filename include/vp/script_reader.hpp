@@ -26,6 +26,9 @@ struct ScriptReader {
   long line_start = 0;      // where the line last handed out starts; -1 when not known
   int line_number = 0;      // the 1-based line last handed out; 0 before the first
   unsigned generation = 0;  // counts the reads, so the step sees a handler read on
+  // Counts the times the buffer took bytes from the script (a fill, a move outside
+  // it): within one fill the bytes at a place stay the same. 0 stands for none.
+  unsigned fill = 1;
   char buffer[kScriptBufferSize] = {};  // a window of the script's bytes
 };
 

@@ -84,9 +84,7 @@ bool open_named_script(Interpreter& it, int argc, char* path, const char* flag, 
 // The per-line step, line by line, until the line holding "end.", the end of the
 // script, or the line cap.
 void run_lines(Interpreter& it) {
-  int length;
-  while (read_script_line_length(it, &length)) {
-    step_read_line(it, length);
+  while (step_next_line(it)) {
     ++it.line_count;
     if (it.end_found) break;
     if (it.line_count >= it.line_cap) {

@@ -55,6 +55,7 @@ bool read_script_line_refill(Interpreter& it, int* length) {
       r.filled = left;
       r.next = 0;
     }
+    ++r.fill;
     const long got = it.host.read_script(r.handle, r.buffer + r.filled,
                                          static_cast<size_t>(kScriptBufferSize - r.filled));
     if (got <= 0)
@@ -96,6 +97,7 @@ void seek_script(Interpreter& it, ScriptPlace place) {
     // on forward instead of back.
     if (!it.host.seek_script(r.handle, place.offset)) return;
     r.buffer_at = place.offset;
+    ++r.fill;
     r.filled = 0;
     r.next = 0;
   }
