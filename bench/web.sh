@@ -6,7 +6,8 @@
 #
 #   bench/web.sh          (DURATION=N seconds per measurement, default 10; VP=path
 #                          measures another build of vp; WORKERS=N FastCGI workers,
-#                          default the number of processors)
+#                          default two per processor: a worker waits on the server
+#                          between requests, and so does the server on it)
 #
 # wrk runs on 127.0.0.1 with 2 threads and 8 connections for a fixed time; every
 # server is started on a free loopback port, checked to answer the page right, and
@@ -16,7 +17,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=$(dirname "$here")
 vp=${VP:-$root/build/vp}
 duration=${DURATION:-10}
-workers=${WORKERS:-$(nproc)}
+workers=${WORKERS:-$((2 * $(nproc)))}
 
 lighttpd=$(command -v lighttpd || true)
 [ -z "$lighttpd" ] && [ -x /usr/sbin/lighttpd ] && lighttpd=/usr/sbin/lighttpd
