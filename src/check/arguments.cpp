@@ -6,18 +6,6 @@
 
 namespace vp::check {
 
-namespace {
-
-int column_of(const CheckedLine& line, int row) {
-  return line.facts.indent + static_cast<int>(kStatements[row].keyword.size()) - 2;
-}
-
-char at(const CheckedLine& line, int i) {
-  return i >= 0 && i < line.length ? line.text[i] : '\0';
-}
-
-}  // namespace
-
 // Commas: each statement reads the argument after a comma from the next character,
 // blanks included; write and writeln pass over one blank.
 void check_commas(Findings& f, const CheckedLine& line, int row) {

@@ -8,10 +8,6 @@ namespace vp::check {
 
 namespace {
 
-char at(const CheckedLine& line, int i) {
-  return i >= 0 && i < line.length ? line.text[i] : '\0';
-}
-
 int find_from(const CheckedLine& line, char c, int from) {
   for (int i = from < 0 ? 0 : from; i < line.length; ++i)
     if (line.text[i] == c) return i;

@@ -205,6 +205,14 @@ void does_nothing(Findings& f, const CheckedLine& line, const char* format, ...)
     __attribute__((format(printf, 3, 4)));
 
 // Text helpers.
+// The character at i, or '\0' outside the line, as the run's scans read it.
+inline char at(const CheckedLine& line, int i) {
+  return i >= 0 && i < line.length ? line.text[i] : '\0';
+}
+// The column a statement's handler starts reading at: just past its keyword.
+inline int column_of(const CheckedLine& line, int row) {
+  return line.facts.indent + static_cast<int>(kStatements[row].keyword.size()) - 2;
+}
 bool is_blank_line(const CheckedLine& line);
 // Where the first "//" or "(*" stands, and whether inside a quoted text; -1 if none.
 int comment_mark(const char* text, bool* quoted);

@@ -9,14 +9,6 @@ namespace vp::check {
 
 namespace {
 
-int column_of(const CheckedLine& line, int row) {
-  return line.facts.indent + static_cast<int>(kStatements[row].keyword.size()) - 2;
-}
-
-char at(const CheckedLine& line, int i) {
-  return i >= 0 && i < line.length ? line.text[i] : '\0';
-}
-
 const char* type_word(char type) {
   switch (type) {
     case 'c':

@@ -8,10 +8,6 @@ namespace vp::check {
 
 namespace {
 
-char at(const CheckedLine& line, int i) {
-  return i >= 0 && i < line.length ? line.text[i] : '\0';
-}
-
 // The loop variable: the first slot whose name occurs anywhere in the line.
 void check_loop_variable(ScriptState& s, Findings& f, const CheckedLine& line) {
   const int column = line.facts.indent + 6;  // past "while "
