@@ -7,69 +7,22 @@
 set -u
 vp=$1 examples=$2 work=$3
 
-lighttpd=$(command -v lighttpd || true)
-[ -z "$lighttpd" ] && [ -x /usr/sbin/lighttpd ] && lighttpd=/usr/sbin/lighttpd
-if [ -z "$lighttpd" ]; then
-  echo "lighttpd is not installed (tools/install-deps.sh installs it)"
-  exit 1
-fi
-command -v curl >/dev/null || { echo "curl is not installed (tools/install-deps.sh installs it)"; exit 1; }
+. "$(dirname "$0")/lighttpd.sh"
+need_lighttpd
 
 rm -rf "$work" && mkdir -p "$work/docroot" || exit 1
+work=$(cd "$work" && pwd)
 cp "$examples"/*.pas "$work/docroot/" || exit 1
 # A page with a mistake: warnings, asked for in the server's environment, go to the
 # log of the scripts' standard error and leave the page as it is.
 printf "program slip;\nbegin\n  writewh();\n  writeln(nosuch);\n  writeln('<p>rest</p>');\nend.\n" \
   >"$work/docroot/slip.pas"
 : >"$work/breakage.log"
-token="ready-$$-$RANDOM"
-echo "$token" >"$work/docroot/ready.txt"
-
-server=""
-stop_server() {
-  if [ -n "$server" ]; then
-    kill "$server" 2>/dev/null
-    wait "$server" 2>/dev/null
-    server=""
-  fi
-}
-trap stop_server EXIT
-trap 'exit 1' INT TERM
-
-# Picks a port at random and starts the server there; a port someone else holds makes
-# the server exit at once, and the next try takes another. The server counts as up
-# only once it hands out this run's own token, so no other server can pass for it.
-start_server() {
-  local attempt i
-  for attempt in 1 2 3 4 5 6 7 8; do
-    port=$((20000 + RANDOM % 40000))
-    cat >"$work/lighttpd.conf" <<EOF
-server.document-root = "$work/docroot"
-server.bind = "127.0.0.1"
-server.port = $port
-server.modules = ( "mod_cgi", "mod_setenv" )
-server.errorlog = "$work/error.log"
-server.breakagelog = "$work/breakage.log"
-cgi.assign = ( ".pas" => "$vp" )
-setenv.add-environment = ( "VP_WARNINGS" => "1" )
-mimetype.assign = ( ".txt" => "text/plain" )
-EOF
-    "$lighttpd" -D -f "$work/lighttpd.conf" >>"$work/server.out" 2>&1 &
-    server=$!
-    for i in $(seq 50); do
-      kill -0 "$server" 2>/dev/null || break
-      if [ "$(curl -s --max-time 2 "http://127.0.0.1:$port/ready.txt")" = "$token" ]; then
-        return 0
-      fi
-      sleep 0.1
-    done
-    stop_server
-  done
-  echo "lighttpd did not start; its messages:"
-  cat "$work/server.out" "$work/error.log" 2>/dev/null
-  return 1
-}
-start_server || exit 1
+start_server cgi 'server.modules = ( "mod_cgi", "mod_setenv" )
+server.breakagelog = "'"$work"'/breakage.log"
+cgi.assign = ( ".pas" => "'"$vp"'" )
+setenv.add-environment = ( "VP_WARNINGS" => "1" )' || exit 1
+port=$port_cgi
 
 fail=0
 # fetch NAME PATH [curl options...]: the whole answer goes to $work/NAME.http.
@@ -169,7 +122,7 @@ if ! sed '/^$/q' "$work/visits.txt" | grep -qx 'Set-Cookie: visits=\*\*\*; Path=
 fi
 
 if [ $fail -ne 0 ]; then
-  cat "$work/error.log" "$work/breakage.log"
+  cat "$work/cgi.error.log" "$work/breakage.log"
   for page in request escape listing slip search sign visits; do
     echo "--- $page"
     cat "$work/$page.txt"

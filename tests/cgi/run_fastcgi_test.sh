@@ -15,68 +15,13 @@ set -u
 vp=$1 examples=$2 pages=$3 work=$4
 requests=${FASTCGI_TEST_REQUESTS:-3000}
 
-lighttpd=$(command -v lighttpd || true)
-[ -z "$lighttpd" ] && [ -x /usr/sbin/lighttpd ] && lighttpd=/usr/sbin/lighttpd
-if [ -z "$lighttpd" ]; then
-  echo "lighttpd is not installed (.ci/run installs it)"
-  exit 1
-fi
-command -v curl >/dev/null || { echo "curl is not installed (.ci/run installs it)"; exit 1; }
+. "$(dirname "$0")/lighttpd.sh"
+need_lighttpd
 
 rm -rf "$work" && mkdir -p "$work/docroot" || exit 1
 work=$(cd "$work" && pwd)
 cp "$examples"/*.pas "$pages"/*.pas "$work/docroot/" || exit 1
 cp "$examples"/*.env "$examples"/*.in "$pages"/*.env "$pages"/*.in "$work/" 2>/dev/null
-token="ready-$$-$RANDOM"
-echo "$token" >"$work/docroot/ready.txt"
-
-servers=()
-stop_servers() {
-  local pid
-  for pid in "${servers[@]}"; do
-    kill "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
-  done
-  servers=()
-}
-trap stop_servers EXIT
-trap 'exit 1' INT TERM
-
-# start_server NAME MODULE_LINES: starts lighttpd on a random free loopback port,
-# with the lines given, and sets port_NAME and pid_NAME. The server counts as up only
-# once it hands out this run's own token.
-start_server() {
-  local name=$1 lines=$2 attempt i port pid
-  for attempt in 1 2 3 4 5 6 7 8; do
-    port=$((20000 + RANDOM % 40000))
-    cat >"$work/$name.conf" <<EOF
-server.document-root = "$work/docroot"
-server.bind = "127.0.0.1"
-server.port = $port
-server.errorlog = "$work/$name.error.log"
-mimetype.assign = ( ".txt" => "text/plain" )
-$lines
-EOF
-    "$lighttpd" -D -f "$work/$name.conf" >>"$work/$name.out" 2>&1 &
-    pid=$!
-    for i in $(seq 50); do
-      kill -0 "$pid" 2>/dev/null || break
-      if [ "$(curl -s --max-time 2 "http://127.0.0.1:$port/ready.txt")" = "$token" ]; then
-        servers+=("$pid")
-        printf -v "port_$name" %s "$port"
-        printf -v "pid_$name" %s "$pid"
-        return 0
-      fi
-      sleep 0.1
-    done
-    kill "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
-  done
-  echo "lighttpd ($name) did not start; its messages:"
-  cat "$work/$name.out" "$work/$name.error.log" 2>/dev/null
-  return 1
-}
-
 start_server cgi 'server.modules = ( "mod_cgi" )
 cgi.assign = ( ".pas" => "'"$vp"'" )' || exit 1
 # One worker, so that every request below meets the one before it; the server does
