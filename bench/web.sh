@@ -38,59 +38,17 @@ if [ ! -x "$vp" ]; then
 fi
 
 work=$(mktemp -d)
-pids=()
-stop_all() {
-  local pid
-  for pid in "${pids[@]}"; do
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-  done
-  pids=()
-}
-trap 'stop_all; rm -rf "$work"' EXIT
-trap 'exit 1' INT TERM
+. "$root/tests/cgi/lighttpd.sh"
+trap 'stop_servers; rm -rf "$work"' EXIT
 
 mkdir -p "$work/docroot"
 cp "$here/hello.pas" "$here/page.pas" "$here/hello.php" "$here/page.php" "$work/docroot/"
 cc -O2 -static -o "$work/docroot/hello.cgi" "$here/hello.c"
-echo ready >"$work/docroot/ready.txt"
-
-# start_lighttpd MODULE_LINES: a server on a free loopback port; sets port.
-start_lighttpd() {
-  local attempt i pid
-  for attempt in 1 2 3 4 5 6 7 8; do
-    port=$((20000 + RANDOM % 40000))
-    cat >"$work/lighttpd.conf" <<EOF
-server.document-root = "$work/docroot"
-server.bind = "127.0.0.1"
-server.port = $port
-server.errorlog = "$work/error.log"
-server.max-connections = 256
-mimetype.assign = ( ".txt" => "text/plain" )
-$1
-EOF
-    "$lighttpd" -D -f "$work/lighttpd.conf" >>"$work/server.out" 2>&1 &
-    pid=$!
-    for i in $(seq 50); do
-      kill -0 "$pid" 2>/dev/null || break
-      if [ "$(curl -s --max-time 2 "http://127.0.0.1:$port/ready.txt")" = ready ]; then
-        pids+=("$pid")
-        return 0
-      fi
-      sleep 0.1
-    done
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-  done
-  echo "lighttpd did not start:" >&2
-  cat "$work/server.out" "$work/error.log" >&2 2>/dev/null
-  exit 1
-}
 
 # rate PATH EXPECTED_BODY_FILE: requests per second on the page, after checking that
 # it answers with the expected body.
 rate() {
-  local url="http://127.0.0.1:$port$1"
+  local url="http://127.0.0.1:$port_web$1"
   if ! curl -s --max-time 10 "$url" | cmp -s - "$2"; then
     echo "$1 does not answer as expected" >&2
     exit 1
@@ -103,19 +61,21 @@ sed '1,/^$/d' "$here/hello.out" >"$work/hello.body"
 sed '1,/^$/d' "$here/page.out" >"$work/page.body"
 
 declare -A result
-start_lighttpd 'server.modules = ( "mod_cgi" )
-cgi.assign = ( ".pas" => "'"$vp"'", ".cgi" => "" )'
+start_server web 'server.max-connections = 256
+server.modules = ( "mod_cgi" )
+cgi.assign = ( ".pas" => "'"$vp"'", ".cgi" => "" )' || exit 1
 result[cgi.hello]=$(rate /hello.pas "$work/hello.body")
 result[cgi.page]=$(rate '/page.pas?name=World' "$work/page.body")
 result[cgi.c]=$(rate /hello.cgi "$work/hello.body")
-stop_all
+stop_servers
 
-start_lighttpd 'server.modules = ( "mod_fastcgi" )
+start_server web 'server.max-connections = 256
+server.modules = ( "mod_fastcgi" )
 fastcgi.server = ( ".pas" => (( "bin-path" => "'"$vp"'", "socket" => "'"$work"'/vp.socket",
-                                "max-procs" => '"$workers"' )) )'
+                                "max-procs" => '"$workers"' )) )' || exit 1
 result[fcgi.hello]=$(rate /hello.pas "$work/hello.body")
 result[fcgi.page]=$(rate '/page.pas?name=World' "$work/page.body")
-stop_all
+stop_servers
 
 if [ -n "$php_fpm" ]; then
   cat >"$work/php-fpm.conf" <<EOF
@@ -129,13 +89,14 @@ pm = static
 pm.max_children = $workers
 EOF
   "$php_fpm" -F -R -y "$work/php-fpm.conf" >>"$work/php-fpm.out" 2>&1 &
-  pids+=("$!")
+  servers+=("$!")
   for i in $(seq 50); do [ -S "$work/php.socket" ] && break; sleep 0.1; done
-  start_lighttpd 'server.modules = ( "mod_fastcgi" )
-fastcgi.server = ( ".php" => (( "socket" => "'"$work"'/php.socket" )) )'
+  start_server web 'server.max-connections = 256
+server.modules = ( "mod_fastcgi" )
+fastcgi.server = ( ".php" => (( "socket" => "'"$work"'/php.socket" )) )' || exit 1
   result[php.hello]=$(rate /hello.php "$work/hello.body")
   result[php.page]=$(rate '/page.php?name=World' "$work/page.body")
-  stop_all
+  stop_servers
 fi
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.1f", a / b; else printf "-" }'; }

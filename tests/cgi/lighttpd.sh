@@ -1,5 +1,5 @@
-# lighttpd for the web tests, sourced by them after they set $work (an absolute
-# folder whose docroot/ is served):
+# lighttpd for the web tests and the web benchmark, sourced by them after they set
+# $work (an absolute folder whose docroot/ is served); it holds under set -e too:
 #   need_lighttpd            sets $lighttpd, or ends the test when it or curl is missing
 #   start_server NAME LINES  starts lighttpd on a free loopback port with the extra
 #                            configuration LINES; sets port_NAME and pid_NAME
@@ -22,8 +22,8 @@ servers=()
 stop_servers() {
   local pid
   for pid in "${servers[@]}"; do
-    kill "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
   done
   servers=()
 }
@@ -59,8 +59,8 @@ CONF
       fi
       sleep 0.1
     done
-    kill "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
   done
   echo "lighttpd ($name) did not start; its messages:"
   cat "$work/$name.out" "$work/$name.error.log" 2>/dev/null
