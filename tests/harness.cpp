@@ -1,6 +1,9 @@
 #include "harness.hpp"
 
 #include <stdio_ext.h>
+#include <stdlib.h>
+
+#include <cstdlib>
 
 namespace vp::testing {
 
@@ -34,6 +37,26 @@ RunResult run_script(const std::string& script, const std::vector<std::string>& 
 
 std::string program(const std::string& declarations, const std::string& body) {
   return "program t;\n" + declarations + "begin\n" + body + "end.\n";
+}
+
+ScratchDir::ScratchDir() {
+  char tmpl[] = "/tmp/vp-test-XXXXXX";
+  const char* made = mkdtemp(tmpl);
+  path = made != nullptr ? made : "";
+}
+
+ScratchDir::~ScratchDir() {
+  if (!path.empty()) std::system(("rm -rf '" + path + "'").c_str());
+}
+
+std::string ScratchDir::write(const std::string& name, const std::string& content) const {
+  const std::string file = path + "/" + name;
+  FILE* f = fopen(file.c_str(), "wb");
+  if (f != nullptr) {
+    fwrite(content.data(), 1, content.size(), f);
+    fclose(f);
+  }
+  return file;
 }
 
 }  // namespace vp::testing

@@ -34,4 +34,13 @@ RunResult run_script(const std::string& script, const std::vector<std::string>& 
 // Wraps statements in a program frame with the given declarations.
 std::string program(const std::string& declarations, const std::string& body);
 
+// A scratch folder under /tmp that goes away with the test.
+struct ScratchDir {
+  ScratchDir();
+  ~ScratchDir();
+  // Writes a file into the folder and returns its path.
+  std::string write(const std::string& name, const std::string& content) const;
+  std::string path;
+};
+
 }  // namespace vp::testing

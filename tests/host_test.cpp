@@ -8,24 +8,11 @@
 #include <cstdlib>
 #include <string>
 
+#include "harness.hpp"
+
 namespace {
 
-// A scratch folder that goes away with the test.
-struct ScratchDir {
-  std::string path;
-  ScratchDir() {
-    char tmpl[] = "/tmp/vp-host-XXXXXX";
-    path = mkdtemp(tmpl);
-  }
-  ~ScratchDir() { std::system(("rm -rf '" + path + "'").c_str()); }
-  std::string write(const std::string& name, const std::string& content) const {
-    const std::string file = path + "/" + name;
-    FILE* f = fopen(file.c_str(), "wb");
-    fwrite(content.data(), 1, content.size(), f);
-    fclose(f);
-    return file;
-  }
-};
+using vp::testing::ScratchDir;
 
 // What the probe must give: fgets of the first line, and its length up to any NUL.
 int first_line_by_stdio(const char* path, char* line, int size) {

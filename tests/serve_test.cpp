@@ -10,8 +10,11 @@
 #include <string>
 
 #include "../src/serve/script_cache.hpp"
+#include "harness.hpp"
 
 namespace {
+
+using vp::testing::ScratchDir;
 
 using vp::MemoryConnection;
 using vp::MemoryHost;
@@ -75,23 +78,6 @@ TEST(ServeRequest, AClientThatLeavesEndsOnlyItsRequest) {
   EXPECT_GT(whole.size(), 10000u);
   EXPECT_EQ(worker.serve("flood.pas"), whole);
 }
-
-// A scratch folder that goes away with the test.
-struct ScratchDir {
-  std::string path;
-  ScratchDir() {
-    char tmpl[] = "/tmp/vp-serve-XXXXXX";
-    path = mkdtemp(tmpl);
-  }
-  ~ScratchDir() { std::system(("rm -rf '" + path + "'").c_str()); }
-  std::string write(const std::string& name, const std::string& content) const {
-    const std::string file = path + "/" + name;
-    FILE* f = fopen(file.c_str(), "wb");
-    fwrite(content.data(), 1, content.size(), f);
-    fclose(f);
-    return file;
-  }
-};
 
 // The bytes the cache gives for path, and that they are those of the file it names.
 std::string read_all(vp::ScriptCache& cache, const std::string& path) {
